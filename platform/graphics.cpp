@@ -1,0 +1,174 @@
+// The y-up drawing surface of the figure. The view may move its origin in the middle of a pass,
+// so the painter's transform follows the view's coordinates before every operation.
+#include "platform/graphics.h"
+
+#include "platform/view_coordinates.h"
+
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPen>
+
+#include <cmath>
+
+namespace {
+
+// Cocoa-like arc sweeps: counter-clockwise from start to end, wrapping once round the circle;
+// a difference of exactly a full turn (or more) is a full circle.
+float normalisedSweep(float from, float to)
+{
+    float sweep = to - from;
+    if (sweep >= 360.0f)
+        return 360.0f;
+    if (sweep < 0.0f) {
+        sweep = std::fmod(sweep, 360.0f);
+        if (sweep < 0.0f)
+            sweep += 360.0f;
+    }
+    return sweep;
+}
+
+} // namespace
+
+void Path::moveTo(Point p)
+{
+    m_path.moveTo(p.x, p.y);
+}
+
+void Path::lineTo(Point p)
+{
+    m_path.lineTo(p.x, p.y);
+}
+
+void Path::closePath()
+{
+    m_path.closeSubpath();
+}
+
+void Path::appendArc(Point center, float radius, float startAngle, float endAngle, bool clockwise)
+{
+    const QRectF box(center.x - radius, center.y - radius, 2.0 * radius, 2.0 * radius);
+    const float sweep = clockwise ? -normalisedSweep(endAngle, startAngle)
+                                  : normalisedSweep(startAngle, endAngle);
+    // QPainterPath counts angles counter-clockwise on a y-down surface; the path lives in y-up
+    // coordinates, so both the start and the sweep change sign.
+    if (m_path.elementCount() == 0)
+        m_path.arcMoveTo(box, -startAngle);
+    m_path.arcTo(box, -startAngle, -sweep);
+}
+
+void Path::appendOval(const Rect &rect)
+{
+    m_path.addEllipse(QRectF(rect.origin.x, rect.origin.y, rect.size.width, rect.size.height));
+}
+
+void Path::setLineDash(float drawn, float blank, float phase)
+{
+    m_dash = QVector<qreal> { drawn, blank };
+    m_phase = phase;
+}
+
+Graphics::Graphics(QPainter &painter, const ViewCoordinates &view)
+    : Graphics(painter, view, isScreenDevice(painter.device()))
+{
+}
+
+Graphics::Graphics(QPainter &painter, const ViewCoordinates &view, bool drawingToScreen)
+    : m_painter(painter)
+    , m_view(view)
+    , m_base(painter.worldTransform())
+    , m_drawingToScreen(drawingToScreen)
+{
+    m_painter.setRenderHint(QPainter::Antialiasing, true);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+    setColor(Qt::black);
+}
+
+bool Graphics::isScreenDevice(const QPaintDevice *device)
+{
+    if (!device)
+        return true;
+    if (device->devType() == QInternal::Printer)
+        return false;
+    const QPaintEngine *engine = device->paintEngine();
+    return !(engine && engine->type() == QPaintEngine::Pdf);
+}
+
+void Graphics::setColor(const QColor &color)
+{
+    m_color = color;
+    // The default line of the platform: one point wide, butt ends and mitred corners.
+    m_painter.setPen(QPen(color, 1.0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    m_painter.setBrush(color);
+}
+
+void Graphics::applyTransform()
+{
+    const Point origin = m_view.originInFrame();
+    if (m_appliedOrigin && *m_appliedOrigin == origin)
+        return;
+    QTransform flip;
+    flip.translate(0.0, m_view.frame().size.height);
+    flip.scale(1.0, -1.0);
+    flip.translate(origin.x, origin.y);
+    m_painter.setWorldTransform(flip * m_base);
+    m_appliedOrigin = origin;
+}
+
+QPointF Graphics::toPainter(Point p) const
+{
+    const Point origin = m_view.originInFrame();
+    return QPointF(double(p.x) + origin.x, double(m_view.frame().size.height) - (double(p.y) + origin.y));
+}
+
+void Graphics::fillRect(const Rect &rect)
+{
+    applyTransform();
+    m_painter.fillRect(QRectF(rect.origin.x, rect.origin.y, rect.size.width, rect.size.height),
+                       m_color);
+}
+
+void Graphics::strokeRect(const Rect &rect)
+{
+    applyTransform();
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawRect(QRectF(rect.origin.x, rect.origin.y, rect.size.width, rect.size.height));
+    m_painter.setBrush(m_color);
+}
+
+void Graphics::strokeLine(Point from, Point to)
+{
+    applyTransform();
+    m_painter.drawLine(QPointF(from.x, from.y), QPointF(to.x, to.y));
+}
+
+void Graphics::fill(const Path &path)
+{
+    applyTransform();
+    m_painter.fillPath(path.painterPath(), m_color);
+}
+
+void Graphics::stroke(const Path &path)
+{
+    applyTransform();
+    QPen pen = m_painter.pen();
+    if (path.dash()) {
+        pen.setDashPattern(*path.dash());
+        pen.setDashOffset(path.dashPhase());
+    }
+    m_painter.strokePath(path.painterPath(), pen);
+}
+
+void Graphics::drawText(const QString &text, const TextAttributes &attributes, Point lowerLeft)
+{
+    drawStyledText(StyledText(text, attributes), lowerLeft);
+}
+
+void Graphics::drawStyledText(const StyledText &text, Point lowerLeft)
+{
+    // Texts are drawn upright: only their anchor goes through the flip.
+    const QPointF anchor = toPainter(lowerLeft);
+    m_painter.setWorldTransform(QTransform::fromTranslate(anchor.x(), anchor.y()) * m_base);
+    m_appliedOrigin.reset();
+    text.draw(m_painter, 0.0f, 0.0f);
+    m_painter.setPen(QPen(m_color, 1.0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+}

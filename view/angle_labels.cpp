@@ -1,0 +1,56 @@
+// Naming angles: snapping to the nearest multiple of pi/n within 0.075 rad, and the labels in
+// fractions of pi, decimal radians or degrees. QString::asprintf formats numbers in the C locale,
+// so a German desktop still reads 0.70.
+#include "view/orbel_view.h"
+
+#include <cmath>
+
+namespace {
+constexpr double pi = 3.141592653589793;
+constexpr double snapWindow = 0.075;
+} // namespace
+
+QString OrbelView::normalizeAngleWithFraction(float &angle, int fraction) const
+{
+    const float x = angle;
+    const float scaled = float(fraction) * x;
+    const long k = std::lrint(float(double(scaled) / pi));
+    const double s = double(k) * pi / double(fraction);
+    // Written as "not close" so that a difference that is not a number is never close.
+    if (!(std::fabs(double(x) - s) < snapWindow))
+        return QString();
+
+    angle = float(s);
+
+    const QString d = fraction == 1 ? QString() : m_divString + QString::number(fraction);
+    if (k == 0)
+        return QStringLiteral("0");
+    if (k == 1)
+        return m_piString + d;
+    if (k == -1)
+        return m_minusString + m_piString + d;
+    if (k >= 2)
+        return QString::number(k) + m_piString + d;
+    return m_minusString + QString::number(-k) + m_piString + d;
+}
+
+QString OrbelView::normalizeAngle(float &angle) const
+{
+    QString label;
+    for (int fraction : { 1, 2, 3, 4, 6 }) {
+        label = normalizeAngleWithFraction(angle, fraction);
+        if (!label.isNull())
+            break;
+    }
+
+    if (m_angleUnit == 1) {
+        const float halfTurns = 360.0f * angle * 0.5f;
+        return QString::asprintf("%3.0f", double(halfTurns) / pi) + QChar(0x00b0);
+    }
+
+    if (!label.isNull())
+        return label;
+    if (angle < 0.0f)
+        return m_minusString + QString::asprintf("%2.2f", double(-angle));
+    return QString::asprintf("%2.2f", double(angle));
+}

@@ -1,0 +1,116 @@
+// The circle view's state: creation, the placement of its origin and scale, and the setters
+// through which the controller and the printing code drive it.
+#include "view/orbel_view.h"
+
+#include "platform/graphics.h"
+
+#include <QMoveEvent>
+#include <QPainter>
+#include <QResizeEvent>
+
+#include <algorithm>
+#include <cmath>
+
+OrbelView::OrbelView(const Rect &frame, QWidget *parent)
+    : QWidget(parent)
+{
+    initialise();
+    m_coordinates.setFrame(frame);
+    setGeometry(int(std::lround(frame.origin.x)), int(std::lround(frame.origin.y)),
+                int(std::lround(frame.size.width)), int(std::lround(frame.size.height)));
+}
+
+OrbelView::OrbelView(QWidget *parent)
+    : QWidget(parent)
+{
+    initialise();
+    updateFrameFromGeometry();
+}
+
+void OrbelView::initialise()
+{
+    m_currentPoint = Point { 1.0f, 0.0f };
+    m_displayTheta = QStringLiteral("0");
+    m_piString = QString::fromUtf8("\u03c0");
+    m_thetaString = QString::fromUtf8("\u03b8");
+    m_divString = QString::fromUtf8("\u2215");
+    m_minusString = QString::fromUtf8("\u2212");
+    // The figure paints every pixel of the view itself, so Qt need not clear it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void OrbelView::setOrigin()
+{
+    const Rect frame = m_coordinates.frame();
+    const Point centre { 0.5f * frame.size.width + frame.origin.x,
+                         0.5f * frame.size.height + frame.origin.y };
+    translateOriginToPoint(m_coordinates.convertFromSuperview(centre));
+    m_unit = float(std::fmin(double(frame.size.height), double(frame.size.width)) / 3.0);
+}
+
+void OrbelView::setPrintOrigin()
+{
+    setOrigin();
+    const Rect frame = m_coordinates.frame();
+    m_unit = float(std::fmin(double(frame.size.height), double(frame.size.width)) * 0.25);
+}
+
+void OrbelView::setTheta(float t)
+{
+    // Stored first: the winding rule reads the previous angle, so the sign of t decides the
+    // half-turn range of the result and 5.0 stays 5.0 instead of becoming -1.28.
+    m_theta = t;
+    process(Point { std::cos(t), std::sin(t) });
+    update();
+}
+
+void OrbelView::setAngleUnit(int unit)
+{
+    m_angleUnit = unit;
+    process(m_currentPoint);
+    update();
+}
+
+void OrbelView::setStandardAngles(bool b)
+{
+    m_standardAngles = b;
+    update();
+}
+
+void OrbelView::setSinCos(bool b)
+{
+    m_sinCos = b;
+    update();
+}
+
+void OrbelView::updateFrameFromGeometry()
+{
+    // Qt's geometry is in whole pixels; a frame given in fractional points (the print view) is
+    // kept as long as Qt only confirms its rounded size.
+    const QRect g = geometry();
+    Rect frame = m_coordinates.frame();
+    if (std::lround(frame.size.width) != g.width() || std::lround(frame.size.height) != g.height())
+        frame.size = Size { float(g.width()), float(g.height()) };
+    if (std::lround(frame.origin.x) != g.x() || std::lround(frame.origin.y) != g.y())
+        frame.origin = Point { float(g.x()), float(g.y()) };
+    m_coordinates.setFrame(frame);
+}
+
+void OrbelView::resizeEvent(QResizeEvent *event)
+{
+    updateFrameFromGeometry();
+    QWidget::resizeEvent(event);
+}
+
+void OrbelView::moveEvent(QMoveEvent *event)
+{
+    updateFrameFromGeometry();
+    QWidget::moveEvent(event);
+}
+
+void OrbelView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    Graphics g(painter, m_coordinates, true);
+    drawRect(g);
+}

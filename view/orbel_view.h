@@ -1,0 +1,105 @@
+// The circle view: the unit circle with its axes and the point that the user drags along it.
+// It tracks the angle theta of that point, names it (snapping it to the standard angles), and
+// draws the figure: projections, reference points and the summary panel on request.
+#pragma once
+
+#include "platform/geometry.h"
+#include "platform/styled_text.h"
+#include "platform/view_coordinates.h"
+
+#include <QString>
+#include <QWidget>
+
+class Graphics;
+
+class OrbelView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit OrbelView(const Rect &frame, QWidget *parent = nullptr);
+    explicit OrbelView(QWidget *parent = nullptr);
+
+    // Origin at the centre of the frame, unit a third of the shorter side (a quarter for paper).
+    void setOrigin();
+    void setPrintOrigin();
+
+    float theta() const { return m_theta; }
+    void setTheta(float t);
+    int angleUnit() const { return m_angleUnit; }
+    void setAngleUnit(int unit);
+    bool standardAngles() const { return m_standardAngles; }
+    void setStandardAngles(bool b);
+    bool sinCos() const { return m_sinCos; }
+    void setSinCos(bool b);
+
+    Point currentPoint() const { return m_currentPoint; }
+    Point displayPoint() const { return m_displayPoint; }
+    float unit() const { return m_unit; }
+    bool canDrag() const { return m_canDrag; }
+    QString displayTheta() const { return m_displayTheta; }
+
+    QString piString() const { return m_piString; }
+    QString thetaString() const { return m_thetaString; }
+    QString divString() const { return m_divString; }
+    QString minusString() const { return m_minusString; }
+
+    bool isOpaque() const { return testAttribute(Qt::WA_OpaquePaintEvent); }
+
+    // The view's own coordinate system: frame, origin and conversions.
+    const ViewCoordinates &coordinates() const { return m_coordinates; }
+    Rect frame() const { return m_coordinates.frame(); }
+    Rect bounds() const { return m_coordinates.bounds(); }
+    void translateOriginToPoint(Point p) { m_coordinates.translateOriginToPoint(p); }
+
+    // Angle tracking.
+    float normSquare(Point p) const;
+    void process(Point p);
+
+    // Angle labels; they may snap the angle in place.
+    QString normalizeAngle(float &angle) const;
+    QString normalizeAngleWithFraction(float &angle, int fraction) const;
+
+    // Text attributes and value texts.
+    TextAttributes fontAttributeWithSize(int size, int color, float kern) const;
+    StyledText displayedValue(float value, const TextAttributes &attributes) const;
+    StyledText squareRootOf(int n, const TextAttributes &attributes) const;
+
+    // One drawing pass and its parts.
+    void drawRect(Graphics &g);
+    void drawCircleAndAxes(Graphics &g);
+    void drawRefPoint(Graphics &g, float angle, const QString &label);
+    void drawCoordinates(Graphics &g);
+    void drawResume(Graphics &g);
+
+    QSize sizeHint() const override { return QSize(640, 480); }
+    QSize minimumSizeHint() const override { return QSize(240, 200); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void initialise();
+    void updateFrameFromGeometry();
+
+    Point m_currentPoint { 1.0f, 0.0f };
+    Point m_displayPoint { 0.0f, 0.0f };
+    bool m_canDrag = false;
+    float m_unit = 0.0f;
+    float m_theta = 0.0f;
+    QString m_displayTheta;
+    QString m_piString;
+    QString m_thetaString;
+    QString m_divString;
+    QString m_minusString;
+    int m_angleUnit = 0;
+    bool m_standardAngles = false;
+    bool m_sinCos = false;
+
+    ViewCoordinates m_coordinates;
+};

@@ -1,0 +1,43 @@
+// The boxed panel up and to the right of the circle: theta, cos(theta) and sin(theta).
+#include "view/orbel_view.h"
+
+#include "platform/graphics.h"
+
+#include <QFontMetricsF>
+
+#include <cmath>
+
+void OrbelView::drawResume(Graphics &g)
+{
+    const double u = m_unit;
+    const TextAttributes attributes = fontAttributeWithSize(int(u * 0.08), 0, 0.0f);
+
+    const QString &t = m_thetaString;
+    StyledText text(QStringLiteral("       ") + t + QStringLiteral("  = ") + m_displayTheta
+                        + QStringLiteral("\ncos(") + t + QStringLiteral(") = \n sin(") + t
+                        + QStringLiteral(") = "),
+                    attributes);
+    // The tail "\n sin(θ) = " is 11 units long, so the cosine lands right after "cos(θ) = ".
+    const int length = text.length();
+    text.insert(displayedValue(std::cos(m_theta), attributes), length - 11);
+    text.insert(displayedValue(std::sin(m_theta), attributes), text.length());
+
+    const float xHeight = float(QFontMetricsF(attributes.font).xHeight());
+    const float lineHeight = float(double(xHeight) * 2.8);
+    text.setLineHeight(lineHeight, 0, text.length());
+
+    // The box is as wide as a fixed reference text, so it does not change with the values.
+    const float referenceWidth
+        = sizeWithAttributes(QStringLiteral("cos(T) = 0.12345\n\n\n"), attributes).width;
+    const float textHeight = text.size().height;
+    const Rect box { Point { float(u * 0.97), float(u * 0.98) },
+                     Size { float(double(referenceWidth) + u * 0.06),
+                            float(double(textHeight) + u * 0.04) } };
+
+    g.setColor(QColor::fromRgbF(2.0f / 3.0f, 2.0f / 3.0f, 2.0f / 3.0f));
+    g.strokeRect(box);
+    // Filled after the outline: the fill covers the inner half of the line.
+    g.setColor(QColor::fromRgbF(0.95f, 0.95f, 0.95f, 1.0f));
+    g.fillRect(box);
+    g.drawStyledText(text, Point { m_unit, m_unit });
+}

@@ -1,0 +1,89 @@
+// Attribute sets of the figure's texts, and the value texts of cosine and sine: exact surds
+// (√3∕2, √2∕2), 1∕2, or three decimals, each after a one-character sign.
+#include "view/orbel_view.h"
+
+#include <QLoggingCategory>
+
+#include <cmath>
+
+// The surd texts report the measured em dash that their offsets are scaled from; silence with
+// QT_LOGGING_RULES="unitcircle.surd=false".
+Q_LOGGING_CATEGORY(lcSurd, "unitcircle.surd")
+
+namespace {
+
+QColor colorForCode(int code)
+{
+    switch (code) {
+    case 1:
+        return QColor::fromRgbF(0.5f, 0.5f, 0.5f); // grey
+    case 2:
+        return QColor(0, 0, 255); // blue
+    case 3:
+        return QColor(255, 0, 0); // red
+    case 4:
+        return QColor::fromRgbF(1.0f / 3.0f, 1.0f / 3.0f, 1.0f / 3.0f); // dark grey
+    case 5:
+        return QColor(255, 0, 255); // magenta
+    default:
+        return QColor(0, 0, 0); // black
+    }
+}
+
+} // namespace
+
+TextAttributes OrbelView::fontAttributeWithSize(int size, int color, float kern) const
+{
+    const float fontSize = size > 8 ? float(size) : 9.0f;
+    QFont font(QStringLiteral("Helvetica"));
+    font.setStyleHint(QFont::Helvetica);
+    // One point is one device-independent pixel, on screen and on paper alike; unhinted metrics
+    // keep the layout the same at every scale.
+    font.setPixelSize(int(fontSize));
+    font.setHintingPreference(QFont::PreferNoHinting);
+
+    TextAttributes attributes;
+    attributes.font = font;
+    attributes.color = colorForCode(color);
+    attributes.kern = kern;
+    return attributes;
+}
+
+StyledText OrbelView::displayedValue(float value, const TextAttributes &attributes) const
+{
+    const double v = value;
+    // A tiny negative value such as cosf(pi/2) shows no minus sign.
+    StyledText text(v < -0.0001 ? m_minusString : QStringLiteral(" "), attributes);
+
+    const float a = std::fabs(value);
+    if (double(std::fabs(float(double(a) - 0.866))) < 0.0001)
+        text.append(squareRootOf(3, attributes));
+    else if (double(std::fabs(float(double(a) - 0.7071))) < 0.0001)
+        text.append(squareRootOf(2, attributes));
+    else if (double(std::fabs(a - 0.5f)) < 0.0001)
+        text.appendPlain(QStringLiteral("1") + m_divString + QStringLiteral("2"));
+    else
+        text.appendPlain(QString::asprintf("%1.3f", double(a)));
+    return text;
+}
+
+StyledText OrbelView::squareRootOf(int n, const TextAttributes &attributes) const
+{
+    // The raised em dash is the bar of the radical over the digit behind it.
+    StyledText text(QString::fromUtf8(n == 2 ? "\u221a\u20142 \u22152" : "\u221a\u20143 \u22152"),
+                    attributes);
+
+    TextAttributes fontOnly;
+    fontOnly.font = text.attributesAt(1).font;
+    const Size dash = sizeWithAttributes(QString::fromUtf8("\u2014"), fontOnly);
+    const double w = dash.width;
+    const double h = dash.height;
+    qCInfo(lcSurd, "%f x %f", w, h);
+
+    text.removeAttribute(StyledText::Attribute::Kern, 0, 6);
+    text.addAttribute(StyledText::Attribute::BaselineOffset, float(0.62 * w), 1, 1);
+    text.addAttribute(StyledText::Attribute::Kern, float(-0.01 * h), 0, 1);
+    text.addAttribute(StyledText::Attribute::Kern, float(-0.65 * h), 1, 1);
+    text.addAttribute(StyledText::Attribute::BaselineOffset, float(0.2 * w), 4, 1);
+    return text;
+}
