@@ -37,6 +37,7 @@ void OrbelView::process(Point p)
     // the pointer's quadrant even where cosf(pi/2) is a tiny negative number.
     m_currentPoint.x = std::copysign(std::cos(m_theta), p.x);
     m_currentPoint.y = std::copysign(std::sin(m_theta), p.y);
+    notifyAngleChanged();
 }
 
 void OrbelView::mousePressEvent(QMouseEvent *event)

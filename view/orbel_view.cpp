@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cmath>
 
+void installOrbelViewAccessibility();
+
 OrbelView::OrbelView(const Rect &frame, QWidget *parent)
     : QWidget(parent)
 {
@@ -37,6 +39,9 @@ void OrbelView::initialise()
     m_minusString = QString::fromUtf8("\u2212");
     // The figure paints every pixel of the view itself, so Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Unit circle"));
+    installOrbelViewAccessibility();
 }
 
 void OrbelView::setOrigin()
@@ -111,6 +116,16 @@ void OrbelView::moveEvent(QMoveEvent *event)
 void OrbelView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    Graphics g(painter, m_coordinates, true);
-    drawRect(g);
+    {
+        Graphics g(painter, m_coordinates, true);
+        drawRect(g);
+    }
+    // The focus ring belongs to the window, not to the figure: prints and exports never show it.
+    if (hasFocus()) {
+        painter.resetTransform();
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1.0));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
 }

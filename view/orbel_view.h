@@ -72,6 +72,14 @@ public:
     void drawCoordinates(Graphics &g);
     void drawResume(Graphics &g);
 
+    // Keyboard control: a turn by a step of 5 degrees, or to the neighbouring standard angle
+    // (multiples of 30 and 45 degrees); +1 is counter-clockwise.
+    void stepAngle(int direction);
+    void stepToStandardAngle(int direction);
+
+    // What a screen reader says of the figure, e.g. "theta = 3π/4, cos = −√2/2, sin = √2/2".
+    QString accessibleValueText() const;
+
     QSize sizeHint() const override { return QSize(640, 480); }
     QSize minimumSizeHint() const override { return QSize(240, 200); }
 
@@ -82,10 +90,16 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void initialise();
     void updateFrameFromGeometry();
+    // Moves the point to the direction of angle as the pointer would, through the winding rule.
+    void turnTo(double angle);
+    void notifyAngleChanged();
 
     Point m_currentPoint { 1.0f, 0.0f };
     Point m_displayPoint { 0.0f, 0.0f };
