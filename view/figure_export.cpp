@@ -1,0 +1,119 @@
+// Export and copy of the figure: PNG at twice the pixel density, SVG and vector PDF, each drawn by
+// the same pass as the screen.
+#include "view/figure_export.h"
+
+#include "platform/graphics.h"
+#include "view/orbel_view.h"
+
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <cmath>
+
+namespace {
+
+// One pass in points on a painter whose device may count in other units.
+void drawFigure(OrbelView &view, QPainter &painter)
+{
+    Graphics g(painter, view.coordinates(), true);
+    view.drawRect(g);
+}
+
+QSize figureSize(const OrbelView &view)
+{
+    const Rect frame = view.frame();
+    return QSize(std::max(1, int(std::ceil(frame.size.width))),
+                 std::max(1, int(std::ceil(frame.size.height))));
+}
+
+} // namespace
+
+FigureFormat figureFormatForPath(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("svg"))
+        return FigureFormat::Svg;
+    if (suffix == QLatin1String("pdf"))
+        return FigureFormat::Pdf;
+    return FigureFormat::Png;
+}
+
+QImage renderFigure(OrbelView &view, qreal devicePixelRatio)
+{
+    const QSize size = figureSize(view);
+    QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    drawFigure(view, painter);
+    painter.end();
+    return image;
+}
+
+bool exportFigure(OrbelView &view, const QString &path, FigureFormat format, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+
+    bool drawn = true;
+    const QSize size = figureSize(view);
+    switch (format) {
+    case FigureFormat::Png:
+        drawn = renderFigure(view, 2.0).save(&file, "PNG");
+        break;
+    case FigureFormat::Svg: {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&file);
+        generator.setSize(size);
+        generator.setViewBox(QRect(QPoint(0, 0), size));
+        generator.setTitle(QStringLiteral("Unit Circle"));
+        generator.setResolution(72);
+        QPainter painter;
+        drawn = painter.begin(&generator);
+        if (drawn) {
+            drawFigure(view, painter);
+            painter.end();
+        }
+        break;
+    }
+    case FigureFormat::Pdf: {
+        QPdfWriter writer(&file);
+        writer.setCreator(QStringLiteral("Unit Circle"));
+        writer.setTitle(QStringLiteral("Unit Circle"));
+        writer.setResolution(1200);
+        writer.setPageLayout(QPageLayout(QPageSize(QSizeF(size), QPageSize::Point),
+                                         QPageLayout::Portrait, QMarginsF()));
+        QPainter painter;
+        drawn = painter.begin(&writer);
+        if (drawn) {
+            painter.scale(writer.resolution() / 72.0, writer.resolution() / 72.0);
+            drawFigure(view, painter);
+            painter.end();
+        }
+        break;
+    }
+    }
+
+    if (!drawn || file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = file.error() != QFileDevice::NoError ? file.errorString()
+                                                          : QStringLiteral("The figure could not be drawn.");
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
