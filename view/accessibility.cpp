@@ -94,6 +94,7 @@ QString OrbelView::accessibleValueText() const
 
 void OrbelView::notifyAngleChanged()
 {
+    emit thetaChanged(m_theta);
     if (!QAccessible::isActive())
         return;
     QAccessibleValueChangeEvent event(this, double(m_theta));

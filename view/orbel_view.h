@@ -83,6 +83,11 @@ public:
     QSize sizeHint() const override { return QSize(640, 480); }
     QSize minimumSizeHint() const override { return QSize(240, 200); }
 
+signals:
+    // Every time the angle is processed: a drag, a key, a setter. Assistive technology hears of
+    // it too, as a value change of the view.
+    void thetaChanged(float theta);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
