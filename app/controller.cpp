@@ -1,1 +1,132 @@
+// The controller's restoring of the choices, its actions and the end of the application (Part
+// 2.1). Every action tells the view first and then stores the control's own integer; nothing here
+// forces the preferences to storage.
 #include "app/controller.h"
+
+#include "platform/preferences.h"
+#include "platform/workspace.h"
+#include "view/orbel_view.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QUrl>
+#include <QWidget>
+
+#ifndef UNITCIRCLE_WEBSITE
+#error "UNITCIRCLE_WEBSITE comes from the CMake cache variable of the same name"
+#endif
+
+namespace {
+
+const QString standardAnglesKey = QStringLiteral("prefs_standardAngles");
+const QString sinCosKey = QStringLiteral("prefs_sinCos");
+const QString angleUnitKey = QStringLiteral("prefs_angleUnit");
+
+// A box shows on exactly when the view's option is on: a stored value other than 0 or 1 leaves
+// both off instead of ticking a box whose option is hidden.
+void restoreOption(int n, OrbelView *view, void (OrbelView::*setter)(bool), QAbstractButton *box)
+{
+    if (view)
+        (view->*setter)(n == 1);
+    if (box)
+        box->setChecked(n == 1);
+}
+
+} // namespace
+
+Controller::Controller(QObject *parent)
+    : QObject(parent)
+{ }
+
+int Controller::stateOf(const QAbstractButton *box)
+{
+    return box && box->isChecked() ? 1 : 0;
+}
+
+void Controller::awakeFromNib()
+{
+    platform::Preferences &defaults = platform::Preferences::standard();
+
+    restoreOption(defaults.integerForKey(standardAnglesKey), orbelView,
+                  &OrbelView::setStandardAngles, standardAngles);
+    restoreOption(defaults.integerForKey(sinCosKey), orbelView, &OrbelView::setSinCos, sinCos);
+
+    const int n = defaults.integerForKey(angleUnitKey);
+    if (orbelView)
+        orbelView->setAngleUnit(n);
+    // Only the cell with that tag is addressed; the group unchecks the other one itself.
+    if (unit) {
+        if (QAbstractButton *cell = unit->button(n))
+            cell->setChecked(true);
+    }
+}
+
+void Controller::changeUnit(QButtonGroup *sender)
+{
+    if (!sender)
+        return;
+    const int t = sender->checkedId();
+    if (orbelView)
+        orbelView->setAngleUnit(t);
+    platform::Preferences::standard().setInteger(t, angleUnitKey);
+}
+
+void Controller::showStandardAngles(QAbstractButton *sender)
+{
+    if (!sender)
+        return;
+    const int s = stateOf(sender);
+    if (orbelView)
+        orbelView->setStandardAngles(s == 1);
+    platform::Preferences::standard().setInteger(s, standardAnglesKey);
+}
+
+void Controller::showSinCos(QAbstractButton *sender)
+{
+    if (!sender)
+        return;
+    const int s = stateOf(sender);
+    if (orbelView)
+        orbelView->setSinCos(s == 1);
+    platform::Preferences::standard().setInteger(s, sinCosKey);
+}
+
+void Controller::showReadMe(QObject *)
+{
+    const QString path = platform::pathForResource(QStringLiteral("ReadMe"), QStringLiteral("rtf"));
+    if (path.isEmpty()) {
+        qWarning("ReadMe.rtf is neither beside the program nor in ../share/unitcircle");
+        return;
+    }
+    platform::openFile(path);
+}
+
+void Controller::marvoSoftware(QObject *)
+{
+    // The root of the site whatever the configured address holds beyond its scheme and host.
+    const QUrl address = QUrl::fromUserInput(QStringLiteral(UNITCIRCLE_WEBSITE));
+    QUrl root;
+    root.setScheme(address.scheme());
+    root.setHost(address.host());
+    if (root.isValid() && !root.host().isEmpty())
+        platform::openURL(root);
+}
+
+bool Controller::windowShouldClose(QWidget *)
+{
+    QCoreApplication::quit();
+    return true;
+}
+
+bool Controller::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Close && watched == window && window) {
+        if (!windowShouldClose(window)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}

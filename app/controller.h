@@ -1,2 +1,50 @@
-// Placeholder until the application shell lands.
+// The controller between the window's controls and the circle view: it restores the user's three
+// choices at start-up, passes every change of a control to the view and then to the preferences,
+// opens the ReadMe and the maker's web site, prints the figure and ends the application when the
+// window closes.
 #pragma once
+
+#include <QObject>
+
+class OrbelView;
+class QAbstractButton;
+class QButtonGroup;
+class QEvent;
+class QWidget;
+
+class Controller : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Controller(QObject *parent = nullptr);
+
+    // Set by whoever loads the interface description (bindController); not owned.
+    OrbelView *orbelView = nullptr;
+    QWidget *window = nullptr;
+    QButtonGroup *unit = nullptr;
+    QAbstractButton *standardAngles = nullptr;
+    QAbstractButton *sinCos = nullptr;
+
+    // Restores the stored choices into the view and the controls; sent once the references are set.
+    void awakeFromNib();
+
+    // The close request of the window: ends the application and lets the window close.
+    bool windowShouldClose(QWidget *sender = nullptr);
+
+    // The integer a check box stands for: 1 on, 0 off (not Qt::Checked's 2).
+    static int stateOf(const QAbstractButton *box);
+
+public slots:
+    void changeUnit(QButtonGroup *sender);
+    void showStandardAngles(QAbstractButton *sender);
+    void showSinCos(QAbstractButton *sender);
+    void showReadMe(QObject *sender = nullptr);
+    void marvoSoftware(QObject *sender = nullptr);
+    // In app/printing.cpp.
+    void print(QObject *sender = nullptr);
+
+protected:
+    // The controller is the window's delegate: it answers the window's close request.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};

@@ -1,19 +1,24 @@
-// The program's entry.
-#include "view/orbel_view.h"
+// The program's entry: the application, the window from its interface description, the
+// controller wired to it and restoring the user's choices, then the event loop.
+#include "app/controller.h"
+#include "app/main_window.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    auto *view = new OrbelView(&window);
-    view->setSinCos(true);
-    view->setStandardAngles(true);
-    view->setTheta(0.5235988f);
-    window.setCentralWidget(view);
-    window.resize(640, 480);
+    // The preferences land in $XDG_CONFIG_HOME/unitcircle/unitcircle.conf.
+    QCoreApplication::setOrganizationName(QStringLiteral("unitcircle"));
+    QCoreApplication::setApplicationName(QStringLiteral("unitcircle"));
+    // Ties the window to resources/com.marvosoftware.UnitCircle.desktop (name and icon).
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.marvosoftware.UnitCircle"));
+
+    MainWindow window;
+    Controller controller;
+    bindController(controller, window);
+    controller.awakeFromNib();
+
     window.show();
     return app.exec();
 }

@@ -1,0 +1,84 @@
+// The window's set-up beyond what the form can say (the radio cells' tags) and the connections.
+#include "app/main_window.h"
+
+#include "app/controller.h"
+#include "ui_mainwindow.h"
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , m_ui(std::make_unique<Ui::MainWindow>())
+{
+    m_ui->setupUi(this);
+    // The tags of the angle-unit cells are the view's angle unit codes.
+    m_ui->unit->setId(m_ui->radians, 0);
+    m_ui->unit->setId(m_ui->degrees, 1);
+}
+
+MainWindow::~MainWindow() = default;
+
+OrbelView *MainWindow::orbelView() const
+{
+    return m_ui->orbelView;
+}
+QButtonGroup *MainWindow::unit() const
+{
+    return m_ui->unit;
+}
+QRadioButton *MainWindow::radians() const
+{
+    return m_ui->radians;
+}
+QRadioButton *MainWindow::degrees() const
+{
+    return m_ui->degrees;
+}
+QCheckBox *MainWindow::standardAngles() const
+{
+    return m_ui->standardAngles;
+}
+QCheckBox *MainWindow::sinCos() const
+{
+    return m_ui->sinCos;
+}
+QAction *MainWindow::printAction() const
+{
+    return m_ui->actionPrint;
+}
+QAction *MainWindow::quitAction() const
+{
+    return m_ui->actionQuit;
+}
+QAction *MainWindow::readMeAction() const
+{
+    return m_ui->actionReadMe;
+}
+QAction *MainWindow::webSiteAction() const
+{
+    return m_ui->actionWebSite;
+}
+
+void bindController(Controller &controller, MainWindow &window)
+{
+    controller.orbelView = window.orbelView();
+    controller.window = &window;
+    controller.unit = window.unit();
+    controller.standardAngles = window.standardAngles();
+    controller.sinCos = window.sinCos();
+
+    Controller *c = &controller;
+    // Clicks only: a change made by the program (restoring the choices) is no user action.
+    QObject::connect(window.unit(), &QButtonGroup::idClicked, c,
+                     [c, group = window.unit()](int) { c->changeUnit(group); });
+    QObject::connect(window.standardAngles(), &QAbstractButton::clicked, c,
+                     [c, box = window.standardAngles()] { c->showStandardAngles(box); });
+    QObject::connect(window.sinCos(), &QAbstractButton::clicked, c,
+                     [c, box = window.sinCos()] { c->showSinCos(box); });
+
+    QObject::connect(window.printAction(), &QAction::triggered, c, [c] { c->print(); });
+    QObject::connect(window.readMeAction(), &QAction::triggered, c, [c] { c->showReadMe(); });
+    QObject::connect(window.webSiteAction(), &QAction::triggered, c, [c] { c->marvoSoftware(); });
+    // Quitting closes the window, which asks the controller as every close does.
+    QObject::connect(window.quitAction(), &QAction::triggered, &window, &QWidget::close);
+
+    window.installEventFilter(c);
+}

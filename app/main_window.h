@@ -1,0 +1,48 @@
+// The main window as the interface description builds it, and the wiring that an interface
+// loader would do: the controller's references and the connections of the controls and menu
+// commands to its actions. main and the tests build the window the same way.
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+class Controller;
+class OrbelView;
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QRadioButton;
+
+namespace Ui {
+class MainWindow;
+}
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // The objects of the interface description (ui_mainwindow.h stays inside the library).
+    OrbelView *orbelView() const;
+    QButtonGroup *unit() const;
+    QRadioButton *radians() const;
+    QRadioButton *degrees() const;
+    QCheckBox *standardAngles() const;
+    QCheckBox *sinCos() const;
+    QAction *printAction() const;
+    QAction *quitAction() const;
+    QAction *readMeAction() const;
+    QAction *webSiteAction() const;
+
+private:
+    std::unique_ptr<Ui::MainWindow> m_ui;
+};
+
+// Connects controller's references to window's view and controls (not owned), its actions to the
+// controls and menu commands, and makes it the window's delegate for the close request. The
+// caller sends awakeFromNib afterwards.
+void bindController(Controller &controller, MainWindow &window);

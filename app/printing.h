@@ -1,0 +1,33 @@
+// Printing the figure: the application's shared print settings, and a look at each
+// print view after its pass on the page for tests.
+#pragma once
+
+#include <QMarginsF>
+#include <QSizeF>
+
+#include <functional>
+
+class OrbelView;
+class QPrinter;
+
+namespace printing {
+
+// The shared print settings: one high-resolution printer for the
+// whole run, kept between requests, destroyed with the application object.
+QPrinter &sharedPrintInfo();
+
+// What one print request worked with: the paper and the margins read back in points, the
+// printable area w x h, and the print view, still alive, after its drawing pass on the page.
+struct PrintPass
+{
+    QSizeF paperSize;
+    QMarginsF margins;
+    float width;
+    float height;
+    const OrbelView &printView;
+};
+
+// Called after each page is drawn; an empty function removes the observer.
+void setPassObserver(std::function<void(const PrintPass &)> observer);
+
+} // namespace printing

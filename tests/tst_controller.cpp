@@ -1,0 +1,536 @@
+// The application shell: the window that main builds, the controller restoring the three stored
+// choices and storing every change of a control, the ReadMe and the web site handed to the
+// desktop, and the end of the application when the window closes. The preferences live in a
+// temporary XDG_CONFIG_HOME, set before the application object exists.
+#include "app/controller.h"
+#include "app/main_window.h"
+#include "platform/preferences.h"
+#include "platform/workspace.h"
+#include "view/orbel_view.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString standardAnglesKey = QStringLiteral("prefs_standardAngles");
+const QString sinCosKey = QStringLiteral("prefs_sinCos");
+const QString angleUnitKey = QStringLiteral("prefs_angleUnit");
+const QString degree = QString(QChar(0x00b0));
+
+QString settingsPath()
+{
+    return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/unitcircle/unitcircle.conf");
+}
+
+QByteArray settingsFileText()
+{
+    QFile file(settingsPath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The next widget in the focus chain that Tab stops at.
+QWidget *nextTabStop(QWidget *widget)
+{
+    for (QWidget *w = widget->nextInFocusChain(); w && w != widget; w = w->nextInFocusChain()) {
+        if (w->focusPolicy() & Qt::TabFocus)
+            return w;
+    }
+    return nullptr;
+}
+
+// The window and controller of one run, wired as main wires them.
+struct Run
+{
+    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>();
+    std::unique_ptr<Controller> controller = std::make_unique<Controller>();
+
+    explicit Run(bool show = false)
+    {
+        bindController(*controller, *window);
+        controller->awakeFromNib();
+        if (show) {
+            window->show();
+            if (!QTest::qWaitForWindowExposed(window.get()))
+                qWarning("the window was not exposed");
+        }
+    }
+    ~Run()
+    {
+        // The controller goes first, as in main, so the window's close is never its business.
+        controller.reset();
+        window.reset();
+    }
+    OrbelView &view() const { return *window->orbelView(); }
+};
+
+} // namespace
+
+// Receives what the controller hands to the desktop instead of a real viewer or browser.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl &url) { urls.append(url); }
+};
+
+class TestController : public QObject
+{
+    Q_OBJECT
+
+private:
+    UrlCatcher m_catcher;
+    QTemporaryDir m_scratch;
+
+    // Storage as a previous run would have left it; the store forgets what it held.
+    static void store(const QVariantMap &values)
+    {
+        {
+            QSettings settings;
+            settings.clear();
+            for (auto it = values.begin(); it != values.end(); ++it)
+                settings.setValue(it.key(), it.value());
+            settings.sync();
+        }
+        platform::Preferences::reset();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"));
+        QVERIFY(m_scratch.isValid());
+        // Nothing opened here ever reaches a real application.
+        for (const char *scheme : { "file", "http", "https" })
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &m_catcher, "open");
+    }
+
+    void cleanupTestCase()
+    {
+        for (const char *scheme : { "file", "http", "https" })
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+
+    void init()
+    {
+        store({});
+        QFile::remove(settingsPath());
+        m_catcher.urls.clear();
+        platform::setBundleDirectory(QString());
+    }
+
+    void settingsLiveWhereTheDesktopExpectsThem()
+    {
+        QCOMPARE(QSettings().fileName(), settingsPath());
+        QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("unitcircle"));
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("unitcircle"));
+    }
+
+    void windowLooksLikeTheApplication()
+    {
+        Run run(true);
+        QCOMPARE(run.window->windowTitle(), QStringLiteral("Unit Circle"));
+        QVERIFY(run.view().width() >= 600);
+        QVERIFY(run.view().height() >= 440);
+        QCOMPARE(run.window->unit()->id(run.window->radians()), 0);
+        QCOMPARE(run.window->unit()->id(run.window->degrees()), 1);
+        QVERIFY(run.window->unit()->exclusive());
+
+        // The figure grows with the window.
+        const QSize before = run.view().size();
+        run.window->resize(run.window->size() + QSize(200, 100));
+        QTRY_COMPARE(run.view().size(), before + QSize(200, 100));
+        QCOMPARE(run.view().frame().size.width, float(before.width() + 200));
+    }
+
+    void controlsHaveMnemonicsAndATabOrder()
+    {
+        Run run;
+        const QList<QAbstractButton *> controls { run.window->radians(), run.window->degrees(),
+                                                  run.window->standardAngles(),
+                                                  run.window->sinCos() };
+        QSet<QChar> mnemonics;
+        for (QAbstractButton *control : controls) {
+            const QString text = control->text();
+            const qsizetype amp = text.indexOf(QLatin1Char('&'));
+            QVERIFY2(amp >= 0 && amp + 1 < text.size(), qPrintable(text));
+            mnemonics.insert(text.at(amp + 1).toLower());
+        }
+        QCOMPARE(mnemonics.size(), controls.size());
+
+        // Tab goes from the figure through the controls in reading order.
+        QCOMPARE(nextTabStop(&run.view()), controls.first());
+        for (int i = 0; i + 1 < controls.size(); ++i)
+            QCOMPARE(nextTabStop(controls[i]), controls[i + 1]);
+
+        QCOMPARE(run.window->printAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+        QCOMPARE(run.window->quitAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+    }
+
+    void firstStartShowsRadiansAndNoOptions()
+    {
+        QVERIFY(!QFile::exists(settingsPath()));
+        Run run;
+        QCOMPARE(run.view().angleUnit(), 0);
+        QCOMPARE(run.view().standardAngles(), false);
+        QCOMPARE(run.view().sinCos(), false);
+        QCOMPARE(run.view().displayTheta(), QStringLiteral("0"));
+        QVERIFY(run.window->radians()->isChecked());
+        QVERIFY(!run.window->degrees()->isChecked());
+        QCOMPARE(run.window->unit()->checkedId(), 0);
+        QVERIFY(!run.window->standardAngles()->isChecked());
+        QVERIFY(!run.window->sinCos()->isChecked());
+    }
+
+    void restoresStoredChoices_data()
+    {
+        QTest::addColumn<QVariantMap>("stored");
+        QTest::addColumn<bool>("standardAngles");
+        QTest::addColumn<bool>("sinCos");
+        QTest::addColumn<int>("angleUnit");
+        QTest::addColumn<int>("checkedId");
+        QTest::addColumn<QString>("label");
+
+        const QString zeroDegrees = QStringLiteral("  0") + degree;
+        QTest::newRow("all three stored as 1 turn both options on in degrees")
+            << QVariantMap { { standardAnglesKey, 1 }, { sinCosKey, 1 }, { angleUnitKey, 1 } }
+            << true << true << 1 << 1 << zeroDegrees;
+        QTest::newRow("all three stored as 0 are a first start")
+            << QVariantMap { { standardAnglesKey, 0 }, { sinCosKey, 0 }, { angleUnitKey, 0 } }
+            << false << false << 0 << 0 << QStringLiteral("0");
+        QTest::newRow("standard angles alone") << QVariantMap { { standardAnglesKey, 1 } } << true
+                                               << false << 0 << 0 << QStringLiteral("0");
+        QTest::newRow("cosine and sine stored as 2 leave option and box off")
+            << QVariantMap { { sinCosKey, 2 } } << false << false << 0 << 0 << QStringLiteral("0");
+        QTest::newRow("standard angles stored as -1 leave option and box off")
+            << QVariantMap { { standardAnglesKey, -1 } } << false << false << 0 << 0
+            << QStringLiteral("0");
+        // The view gets 7 and labels in radians; no cell has tag 7, so none changes.
+        QTest::newRow("angle unit stored as 7 labels in radians and changes no cell")
+            << QVariantMap { { angleUnitKey, 7 } } << false << false << 7 << 0
+            << QStringLiteral("0");
+        QTest::newRow("a garbage string reads 0")
+            << QVariantMap { { standardAnglesKey, QStringLiteral("garbage") },
+                             { sinCosKey, QStringLiteral("garbage") },
+                             { angleUnitKey, QStringLiteral("garbage") } }
+            << false << false << 0 << 0 << QStringLiteral("0");
+        QTest::newRow("a fraction is not an integer and reads 0")
+            << QVariantMap { { sinCosKey, QStringLiteral("1.5") },
+                             { angleUnitKey, QStringLiteral("1.0") } }
+            << false << false << 0 << 0 << QStringLiteral("0");
+        QTest::newRow("integers written by hand as text are integers")
+            << QVariantMap { { sinCosKey, QStringLiteral("1") },
+                             { angleUnitKey, QStringLiteral("1") } }
+            << false << true << 1 << 1 << zeroDegrees;
+    }
+
+    void restoresStoredChoices()
+    {
+        QFETCH(QVariantMap, stored);
+        QFETCH(bool, standardAngles);
+        QFETCH(bool, sinCos);
+        QFETCH(int, angleUnit);
+        QFETCH(int, checkedId);
+        QFETCH(QString, label);
+
+        store(stored);
+        Run run;
+        QCOMPARE(run.view().standardAngles(), standardAngles);
+        QCOMPARE(run.view().sinCos(), sinCos);
+        QCOMPARE(run.view().angleUnit(), angleUnit);
+        QCOMPARE(run.view().displayTheta(), label);
+        // The box shows exactly what the view shows.
+        QCOMPARE(run.window->standardAngles()->isChecked(), standardAngles);
+        QCOMPARE(run.window->sinCos()->isChecked(), sinCos);
+        QCOMPARE(run.window->unit()->checkedId(), checkedId);
+        QCOMPARE(run.window->radians()->isChecked(), checkedId == 0);
+        QCOMPARE(run.window->degrees()->isChecked(), checkedId == 1);
+        // Restoring reads; it writes nothing back.
+        for (auto it = stored.begin(); it != stored.end(); ++it)
+            QCOMPARE(QSettings().value(it.key()).toString(), it.value().toString());
+    }
+
+    void restoringUnitTurnsOnOnlyTheStoredCell()
+    {
+        // Degrees stored while the window's form starts with degrees already on: 0 turns radians
+        // on and the group turns degrees off.
+        store({ { angleUnitKey, 0 } });
+        MainWindow window;
+        window.degrees()->setChecked(true);
+        Controller controller;
+        bindController(controller, window);
+        controller.awakeFromNib();
+        QVERIFY(window.radians()->isChecked());
+        QVERIFY(!window.degrees()->isChecked());
+    }
+
+    void unparsableSettingsFileDoesNotStopStartUp()
+    {
+        QDir().mkpath(QFileInfo(settingsPath()).path());
+        {
+            QFile file(settingsPath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            // Binary noise, a section that never closes, a key with a NUL in it.
+            static const char garbage[]
+                = "\xff\xfe\x00[General\nprefs_sinCos\x00=\x01\n[[[=\\\n\x7f";
+            file.write(garbage, sizeof garbage - 1);
+        }
+        platform::Preferences::reset();
+        Run run(true);
+        QVERIFY(run.window->isVisible());
+        QCOMPARE(run.view().sinCos(), false);
+        QCOMPARE(run.view().standardAngles(), false);
+        QCOMPARE(run.view().angleUnit(), 0);
+        QVERIFY(run.window->radians()->isChecked());
+        QVERIFY(!run.window->sinCos()->isChecked());
+
+        // The controls still work and their values still reach the store.
+        QTest::mouseClick(run.window->sinCos(), Qt::LeftButton);
+        QCOMPARE(run.view().sinCos(), true);
+        QCOMPARE(platform::Preferences::standard().integerForKey(sinCosKey), 1);
+    }
+
+    void clickingAControlTellsTheViewAndStoresItsInteger_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("stored");
+
+        QTest::newRow("standard angles box turned on")
+            << "standardAngles" << 1 << standardAnglesKey << 1;
+        QTest::newRow("standard angles box turned off again")
+            << "standardAngles" << 2 << standardAnglesKey << 0;
+        QTest::newRow("cosine and sine box turned on") << "sinCos" << 1 << sinCosKey << 1;
+        QTest::newRow("cosine and sine box turned off again") << "sinCos" << 2 << sinCosKey << 0;
+        QTest::newRow("degrees selected") << "degrees" << 1 << angleUnitKey << 1;
+        QTest::newRow("radians selected after degrees") << "radians" << 1 << angleUnitKey << 0;
+    }
+
+    void clickingAControlTellsTheViewAndStoresItsInteger()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, clicks);
+        QFETCH(QString, key);
+        QFETCH(int, stored);
+
+        // Radians is only a change when degrees were on before.
+        if (control == QLatin1String("radians"))
+            store({ { angleUnitKey, 1 } });
+
+        {
+            Run run(true);
+            run.view().setTheta(float(3.141592653589793 / 2.0));
+            const QString radiansLabel = QStringLiteral("\u03c0\u2215") + QStringLiteral("2");
+            const QString degreesLabel = QStringLiteral(" 90") + degree;
+            auto *button = run.window->findChild<QAbstractButton *>(control);
+            QVERIFY(button);
+
+            for (int i = 0; i < clicks; ++i)
+                QTest::mouseClick(button, Qt::LeftButton);
+
+            // The view has changed at once, before any event is processed.
+            if (key == standardAnglesKey)
+                QCOMPARE(run.view().standardAngles(), stored == 1);
+            else if (key == sinCosKey)
+                QCOMPARE(run.view().sinCos(), stored == 1);
+            else {
+                QCOMPARE(run.view().angleUnit(), stored);
+                QCOMPARE(run.view().displayTheta(), stored == 1 ? degreesLabel : radiansLabel);
+                // The point stays where it was.
+                QCOMPARE(run.view().theta(), float(3.141592653589793 / 2.0));
+            }
+            QCOMPARE(platform::Preferences::standard().integerForKey(key), stored);
+
+            // The controller leaves writing to Qt: the file follows from the event loop.
+            const QByteArray line = key.toLatin1() + '=' + QByteArray::number(stored);
+            QVERIFY(!settingsFileText().contains(line));
+            QTRY_VERIFY(settingsFileText().contains(line));
+        }
+
+        // The next run restores the choice into view and control.
+        platform::Preferences::reset();
+        Run next;
+        if (key == standardAnglesKey) {
+            QCOMPARE(next.view().standardAngles(), stored == 1);
+            QCOMPARE(next.window->standardAngles()->isChecked(), stored == 1);
+        } else if (key == sinCosKey) {
+            QCOMPARE(next.view().sinCos(), stored == 1);
+            QCOMPARE(next.window->sinCos()->isChecked(), stored == 1);
+        } else {
+            QCOMPARE(next.view().angleUnit(), stored);
+            QCOMPARE(next.window->unit()->checkedId(), stored);
+        }
+    }
+
+    void mnemonicsWorkTheControls_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<QString>("prefsKey");
+        QTest::addColumn<int>("stored");
+
+        QTest::newRow("Alt+S shows the standard angles") << Qt::Key_S << standardAnglesKey << 1;
+        QTest::newRow("Alt+C shows cosine and sine") << Qt::Key_C << sinCosKey << 1;
+        QTest::newRow("Alt+D selects degrees") << Qt::Key_D << angleUnitKey << 1;
+    }
+
+    void mnemonicsWorkTheControls()
+    {
+        QFETCH(Qt::Key, key);
+        QFETCH(QString, prefsKey);
+        QFETCH(int, stored);
+
+        Run run(true);
+        run.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(run.window.get()));
+        QTest::keyClick(run.window.get(), key, Qt::AltModifier);
+        QTRY_COMPARE(platform::Preferences::standard().integerForKey(prefsKey), stored);
+    }
+
+    void readMeBesideTheExecutableOpens()
+    {
+        // The build tree: tests/ lies beside the program and its ReadMe.
+        const QString buildTree
+            = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
+        const QString readMe = buildTree + QStringLiteral("/ReadMe.rtf");
+        QVERIFY2(QFile::exists(readMe), qPrintable(readMe));
+        QFile file(readMe);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith("{\\rtf1"));
+
+        platform::setBundleDirectory(buildTree);
+        QCOMPARE(platform::pathForResource(QStringLiteral("ReadMe"), QStringLiteral("rtf")),
+                 readMe);
+        Run run;
+        run.controller->showReadMe();
+        QCOMPARE(m_catcher.urls, QList<QUrl> { QUrl::fromLocalFile(readMe) });
+
+        // The Help menu's command does the same.
+        run.window->readMeAction()->trigger();
+        QCOMPARE(m_catcher.urls.size(), 2);
+        QCOMPARE(m_catcher.urls.last(), QUrl::fromLocalFile(readMe));
+    }
+
+    void readMeOfAnInstalledProgramOpens()
+    {
+        const QString root = m_scratch.path() + QStringLiteral("/installed");
+        QVERIFY(QDir().mkpath(root + QStringLiteral("/bin")));
+        QVERIFY(QDir().mkpath(root + QStringLiteral("/share/unitcircle")));
+        const QString readMe = root + QStringLiteral("/share/unitcircle/ReadMe.rtf");
+        {
+            QFile file(readMe);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("{\\rtf1 installed}");
+        }
+        platform::setBundleDirectory(root + QStringLiteral("/bin"));
+        Run run;
+        run.controller->showReadMe();
+        QCOMPARE(m_catcher.urls, QList<QUrl> { QUrl::fromLocalFile(readMe) });
+    }
+
+    void missingReadMeOpensNothing()
+    {
+        const QString empty = m_scratch.path() + QStringLiteral("/empty/bin");
+        QVERIFY(QDir().mkpath(empty));
+        platform::setBundleDirectory(empty);
+        QVERIFY(
+            platform::pathForResource(QStringLiteral("ReadMe"), QStringLiteral("rtf")).isNull());
+        Run run;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("ReadMe")));
+        run.controller->showReadMe();
+        QVERIFY(m_catcher.urls.isEmpty());
+    }
+
+    void webSiteOpensAtItsRoot()
+    {
+        Run run;
+        run.controller->marvoSoftware();
+        QCOMPARE(m_catcher.urls.size(), 1);
+        const QUrl url = m_catcher.urls.first();
+        QVERIFY2(url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http"),
+                 qPrintable(url.toString()));
+        QCOMPARE(url.host(), QUrl::fromUserInput(QStringLiteral(UNITCIRCLE_WEBSITE)).host());
+        QVERIFY(!url.host().isEmpty());
+        QVERIFY(url.path().isEmpty());
+        QVERIFY(!url.hasQuery());
+        QVERIFY(!url.hasFragment());
+        QVERIFY(url.userInfo().isEmpty());
+        QCOMPARE(url.port(), -1);
+
+        run.window->webSiteAction()->trigger();
+        QCOMPARE(m_catcher.urls.size(), 2);
+        QCOMPARE(m_catcher.urls.last(), url);
+    }
+
+    void closingTheWindowEndsTheEventLoop_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("window closed") << "close";
+        QTest::newRow("File > Quit") << "quit";
+    }
+
+    void closingTheWindowEndsTheEventLoop()
+    {
+        QFETCH(QString, how);
+        Run run(true);
+        bool timedOut = false;
+        QTimer::singleShot(0, run.window.get(), [&] {
+            if (how == QLatin1String("close"))
+                run.window->close();
+            else
+                run.window->quitAction()->trigger();
+        });
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        connect(&watchdog, &QTimer::timeout, [&] {
+            timedOut = true;
+            QCoreApplication::exit(1);
+        });
+        watchdog.start(10000);
+        const int result = QCoreApplication::exec();
+        QVERIFY(!timedOut);
+        QCOMPARE(result, 0);
+        QVERIFY(!run.window->isVisible());
+    }
+
+    void windowShouldCloseAnswersTrue()
+    {
+        Controller controller;
+        QVERIFY(controller.windowShouldClose());
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    // Before the application object, so that no settings path is computed from the real home.
+    QTemporaryDir configHome;
+    if (!configHome.isValid())
+        return 1;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
+
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("unitcircle"));
+    QCoreApplication::setApplicationName(QStringLiteral("unitcircle"));
+    QApplication::setAttribute(Qt::AA_Use96Dpi, true);
+
+    TestController test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_controller.moc"
