@@ -43,6 +43,14 @@ public slots:
     void marvoSoftware(QObject *sender = nullptr);
     // In app/printing.cpp.
     void print(QObject *sender = nullptr);
+    // In app/figure_commands.cpp: the figure to a file chosen by the user, or to the clipboard.
+    void exportFigure(QObject *sender = nullptr);
+    void copyFigure(QObject *sender = nullptr);
+
+public:
+    // Writes the figure to path in the format of its suffix; a failure is shown in a message box
+    // attached to the window. Returns whether the file was written.
+    bool exportFigureTo(const QString &path);
 
 protected:
     // The controller is the window's delegate: it answers the window's close request.

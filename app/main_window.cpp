@@ -4,11 +4,21 @@
 #include "app/controller.h"
 #include "ui_mainwindow.h"
 
+#include <QIcon>
+
+// The resources compiled into the core library; a static library needs them named once.
+static void initialiseResources()
+{
+    Q_INIT_RESOURCE(unitcircle);
+}
+
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , m_ui(std::make_unique<Ui::MainWindow>())
 {
     m_ui->setupUi(this);
+    initialiseResources();
+    setWindowIcon(QIcon(QStringLiteral(":/icons/com.marvosoftware.UnitCircle.svg")));
     // The tags of the angle-unit cells are the view's angle unit codes.
     m_ui->unit->setId(m_ui->radians, 0);
     m_ui->unit->setId(m_ui->degrees, 1);
@@ -44,6 +54,14 @@ QAction *MainWindow::printAction() const
 {
     return m_ui->actionPrint;
 }
+QAction *MainWindow::exportAction() const
+{
+    return m_ui->actionExportFigure;
+}
+QAction *MainWindow::copyAction() const
+{
+    return m_ui->actionCopyFigure;
+}
 QAction *MainWindow::quitAction() const
 {
     return m_ui->actionQuit;
@@ -75,6 +93,8 @@ void bindController(Controller &controller, MainWindow &window)
                      [c, box = window.sinCos()] { c->showSinCos(box); });
 
     QObject::connect(window.printAction(), &QAction::triggered, c, [c] { c->print(); });
+    QObject::connect(window.exportAction(), &QAction::triggered, c, [c] { c->exportFigure(); });
+    QObject::connect(window.copyAction(), &QAction::triggered, c, [c] { c->copyFigure(); });
     QObject::connect(window.readMeAction(), &QAction::triggered, c, [c] { c->showReadMe(); });
     QObject::connect(window.webSiteAction(), &QAction::triggered, c, [c] { c->marvoSoftware(); });
     // Quitting closes the window, which asks the controller as every close does.

@@ -34,6 +34,8 @@ public:
     QCheckBox *standardAngles() const;
     QCheckBox *sinCos() const;
     QAction *printAction() const;
+    QAction *exportAction() const;
+    QAction *copyAction() const;
     QAction *quitAction() const;
     QAction *readMeAction() const;
     QAction *webSiteAction() const;
