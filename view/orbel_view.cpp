@@ -46,6 +46,9 @@ void OrbelView::initialise()
 
 void OrbelView::setOrigin()
 {
+    // Qt holds back the resize event of a hidden widget until it is shown, so a view that is
+    // sized but never shown (one drawn only for paper or an image) reads its size here.
+    updateFrameFromGeometry();
     const Rect frame = m_coordinates.frame();
     const Point centre { 0.5f * frame.size.width + frame.origin.x,
                          0.5f * frame.size.height + frame.origin.y };
