@@ -307,6 +307,14 @@ void TestOrbelView::setTheta_data()
                        << "  0\u00b0";
     QTest::newRow("-0.05 snaps to +0") << -0.05f << 0.0f << true << "0"
                                        << "  0\u00b0";
+    // What the window shows after a full turn is what a copy of its angle shows (on paper).
+    QTest::newRow("a snapped full turn stays a full turn")
+        << float(6.283185307179586) << float(6.283185307179586) << true << "2" + pi << "360\u00b0";
+    QTest::newRow("a snapped negative full turn stays one")
+        << float(-6.283185307179586) << float(-6.283185307179586) << true << minus + "2" + pi
+        << "-360\u00b0";
+    QTest::newRow("just short of a full turn snaps onto it")
+        << 6.25f << float(6.283185307179586) << true << "2" + pi << "360\u00b0";
 }
 
 void TestOrbelView::setTheta()

@@ -69,6 +69,13 @@ void OrbelView::setTheta(float t)
     // half-turn range of the result and 5.0 stays 5.0 instead of becoming -1.28.
     m_theta = t;
     process(Point { std::cos(t), std::sin(t) });
+    // A full turn snapped to the float nearest 2π lies a hair past it, so its sine has the sign
+    // of the far side of the axis and the winding rule would bring it back as 0. Keep the turn:
+    // a printed "2π" must not come out as "0".
+    if (m_theta == 0.0f && double(std::fabs(t)) > 6.28) {
+        m_theta = t;
+        m_displayTheta = normalizeAngle(m_theta);
+    }
     update();
 }
 
