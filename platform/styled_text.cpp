@@ -97,7 +97,9 @@ std::vector<LaidLine> layOut(const QString &text, const std::vector<TextAttribut
         if (textLine.isValid()) {
             line.ascent = float(textLine.ascent());
             line.descent = float(textLine.descent());
-            line.width = float(textLine.naturalTextWidth());
+            // The advance, as a typesetter measures it: trailing spaces count, ink that overhangs
+            // the last glyph does not.
+            line.width = float(textLine.horizontalAdvance());
             line.height = float(textLine.ascent() + textLine.descent()
                                 + std::max<qreal>(textLine.leading(), 0));
         }
