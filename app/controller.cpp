@@ -1,5 +1,5 @@
-// The controller's restoring of the choices, its actions and the end of the application (Part
-// 2.1). Every action tells the view first and then stores the control's own integer; nothing here
+// The controller's restoring of the choices, its actions and the end of the application.
+// Every action tells the view first and then stores the control's own integer; nothing here
 // forces the preferences to storage.
 #include "app/controller.h"
 
