@@ -12,7 +12,7 @@
 
 namespace {
 
-// Cocoa-like arc sweeps: counter-clockwise from start to end, wrapping once round the circle;
+// Arc sweeps: counter-clockwise from start to end, wrapping once round the circle;
 // a difference of exactly a full turn (or more) is a full circle.
 float normalisedSweep(float from, float to)
 {
