@@ -3,7 +3,18 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+# The sanitized suite and the fuzzers share one Clang build with AddressSanitizer and UBSan.
+ASAN_BUILD ?= build-asan
+FUZZ_RUNS ?= 5000
+FUZZ_SECONDS ?= 120
+# Every report fails: leaks are checked, except Qt's and fontconfig's own one-time allocations.
+SANITIZER_ENV = \
+  ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:detect_stack_use_after_return=1:strict_init_order=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions.txt:print_suppressions=0 \
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+
+.PHONY: all deps configure build run test test-normal configure-asan build-asan test-asan fuzz \
+        bench clean
 
 all: build
 
@@ -19,11 +30,31 @@ build: configure
 run: build
 	./$(BUILD)/unitcircle
 
-test: build
+# The normal suite, then the same suite under the sanitizers, then bounded fuzz runs.
+test:
+	$(MAKE) test-normal
+	$(MAKE) test-asan
+	$(MAKE) fuzz
+
+test-normal: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+configure-asan: deps
+	CXX=clang++ cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DUNITCIRCLE_SANITIZE=ON -DUNITCIRCLE_FUZZ=ON -DUNITCIRCLE_BUILD_BENCHMARKS=OFF
+
+build-asan: configure-asan
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+
+test-asan: build-asan
+	$(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen \
+	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+fuzz: build-asan
+	$(SANITIZER_ENV) bash scripts/run-fuzzers.sh $(ASAN_BUILD) $(FUZZ_RUNS) $(FUZZ_SECONDS)
 
 bench: build
 	bash scripts/run-benchmarks.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -11,6 +11,10 @@ packages=(
   poppler-utils
   libbenchmark-dev
   xvfb xauth
+  # The sanitized suite and the fuzzers are built with Clang and its libFuzzer runtime; the
+  # benchmarks time start-up with hyperfine and peak memory with GNU time.
+  clang libclang-rt-14-dev
+  hyperfine time valgrind heaptrack
 )
 
 missing=()
