@@ -70,7 +70,12 @@ void OrbelView::mouseMoveEvent(QMouseEvent *event)
         QWidget::mouseMoveEvent(event);
         return;
     }
-    process(m_coordinates.convertFromWidget(event->position()));
+    const Point p = m_coordinates.convertFromWidget(event->position());
+    // A position that is not a number has no direction from the centre: the point stays where
+    // it is rather than taking a NaN angle into the figure.
+    if (std::isnan(p.x) || std::isnan(p.y))
+        return;
+    process(p);
     update();
 }
 
