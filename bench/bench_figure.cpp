@@ -1,0 +1,146 @@
+// The figure's costs: one whole drawing pass into an image with every option on (θ = π∕6, so the
+// surds are drawn), beside the floor of the same image only filled white; process for one pointer
+// position; and a press, drags and a release delivered as Qt events, each repainted.
+#include "platform/graphics.h"
+#include "view/orbel_view.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointingDevice>
+#include <QWindow>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr double pi = 3.141592653589793;
+
+// Arguments: width, height, pixel ratio.
+void sizes(benchmark::internal::Benchmark *b)
+{
+    b->Args({ 300, 240, 1 })
+        ->Args({ 640, 480, 1 })
+        ->Args({ 640, 480, 2 })
+        ->Args({ 1920, 1080, 1 })
+        ->Args({ 3840, 2160, 1 });
+    b->ArgNames({ "w", "h", "dpr" })->Unit(benchmark::kMicrosecond);
+}
+
+QImage imageFor(const benchmark::State &state)
+{
+    const int dpr = int(state.range(2));
+    QImage image(int(state.range(0)) * dpr, int(state.range(1)) * dpr,
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    return image;
+}
+
+void drawingPass(benchmark::State &state)
+{
+    OrbelView view(Rect { { 0.0f, 0.0f }, { float(state.range(0)), float(state.range(1)) } });
+    view.setStandardAngles(true);
+    view.setSinCos(true);
+    view.setTheta(float(pi / 6.0));
+    QImage image = imageFor(state);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        Graphics g(painter, view.coordinates(), true);
+        view.drawRect(g);
+    }
+    benchmark::DoNotOptimize(image.constBits());
+}
+BENCHMARK(drawingPass)->Apply(sizes);
+
+void whiteFill(benchmark::State &state)
+{
+    QImage image = imageFor(state);
+    const QRectF all(0, 0, double(state.range(0)), double(state.range(1)));
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.fillRect(all, Qt::white);
+    }
+    benchmark::DoNotOptimize(image.constBits());
+}
+BENCHMARK(whiteFill)->Apply(sizes);
+
+void process(benchmark::State &state)
+{
+    OrbelView view(Rect { { 0.0f, 0.0f }, { 640.0f, 480.0f } });
+    view.setOrigin();
+    // Two positions a decimal angle apart, so that every call names a new angle.
+    const Point a { 160.0f * std::cos(1.2f), 160.0f * std::sin(1.2f) };
+    const Point b { 160.0f * std::cos(1.3f), 160.0f * std::sin(1.3f) };
+    bool flip = false;
+    for (auto _ : state) {
+        view.process(flip ? a : b);
+        flip = !flip;
+        benchmark::DoNotOptimize(view.currentPoint());
+    }
+    state.SetLabel("one pointer position, decimal label");
+}
+BENCHMARK(process);
+
+void send(QWidget &widget, QEvent::Type type, QPointF at)
+{
+    const Qt::MouseButtons buttons
+        = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, widget.mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier,
+                      QPointingDevice::primaryPointingDevice());
+    QApplication::sendEvent(&widget, &event);
+}
+
+// One press on the circle, ten drags along it and the release, each followed by the repaint it
+// asked for, in a shown 640 x 480 window with every option on.
+void dragSequence(benchmark::State &state)
+{
+    OrbelView view(Rect { { 0.0f, 0.0f }, { 640.0f, 480.0f } });
+    view.setStandardAngles(true);
+    view.setSinCos(true);
+    view.show();
+    // Wait for the window to be exposed: before that a repaint paints nothing.
+    for (int i = 0; i < 100 && !view.windowHandle()->isExposed(); ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    view.repaint();
+    const auto at = [](double angle) {
+        return QPointF(320.0 + 160.0 * std::cos(angle), 240.0 - 160.0 * std::sin(angle));
+    };
+    for (auto _ : state) {
+        send(view, QEvent::MouseButtonPress, at(0.3));
+        if (!view.canDrag()) {
+            state.SkipWithError("the press did not grab the point");
+            break;
+        }
+        view.repaint();
+        for (int i = 1; i <= 10; ++i) {
+            send(view, QEvent::MouseMove, at(0.3 + 0.11 * i));
+            view.repaint();
+        }
+        send(view, QEvent::MouseButtonRelease, at(1.4));
+        view.repaint();
+    }
+    state.SetLabel("press, 10 drags, release; 12 repaints");
+    state.SetItemsProcessed(state.iterations() * 12);
+}
+BENCHMARK(dragSequence)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The surd texts log a line on every pass; a terminal's speed is not the figure's.
+    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
+        qputenv("QT_LOGGING_RULES", "unitcircle.surd=false");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

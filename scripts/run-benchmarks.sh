@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Runs every benchmark of a build on this machine, one after the other:
+#   1. bench_figure (Google Benchmark): drawing passes beside their white-fill floor, process,
+#      and a press-drag-release through Qt events with its repaints;
+#   2. start-up to the first completed paint of the program's window, beside a bare QMainWindow
+#      with one plain widget, timed with hyperfine, and the peak memory (maximum resident set) of
+#      each from GNU time, the median of five runs.
+# Usage: scripts/run-benchmarks.sh BUILD_DIR
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+bench=$build/bench
+for exe in bench_figure bench_startup_unitcircle bench_startup_bare; do
+  [ -x "$bench/$exe" ] || { echo "missing $bench/$exe (is libbenchmark-dev installed?)" >&2; exit 1; }
+done
+
+export QT_QPA_PLATFORM=offscreen
+export QT_LOGGING_RULES="unitcircle.surd=false"
+# The start-up harness reads the preferences: keep the user's own out of it.
+config=$(mktemp -d)
+trap 'rm -rf "$config"' EXIT
+export XDG_CONFIG_HOME=$config
+
+echo "== drawing, process and drag ($(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg))"
+"$bench/bench_figure" --benchmark_min_time=1 --benchmark_repetitions=3 \
+  --benchmark_report_aggregates_only=true
+
+echo
+echo "== start-up to the first completed paint"
+hyperfine -N --warmup 3 --runs 30 --export-markdown "$config/startup.md" \
+  -n "unitcircle window" "$bench/bench_startup_unitcircle" \
+  -n "bare QMainWindow" "$bench/bench_startup_bare"
+cat "$config/startup.md"
+
+peak() {
+  local runs=()
+  for _ in 1 2 3 4 5; do
+    runs+=("$(/usr/bin/time -f '%M' "$1" 2>&1 >/dev/null | tail -n 1)")
+  done
+  printf '%s\n' "${runs[@]}" | sort -n | sed -n 3p
+}
+echo
+echo "== peak memory (maximum resident set, median of 5)"
+app=$(peak "$bench/bench_startup_unitcircle")
+bare=$(peak "$bench/bench_startup_bare")
+echo "unitcircle window: ${app} KiB"
+echo "bare QMainWindow:  ${bare} KiB"
+awk -v a="$app" -v b="$bare" 'BEGIN { printf "ratio: %.3f\n", a / b }'
