@@ -3,15 +3,27 @@
 // files that are garbage, out of range or unreadable.
 #include "geometry_probe.h"
 
+#include "app/controller.h"
+#include "app/main_window.h"
 #include "platform/beep.h"
 #include "platform/graphics.h"
+#include "platform/preferences.h"
 #include "view/orbel_view.h"
 
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointingDevice>
+#include <QRandomGenerator>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdint>
@@ -86,6 +98,67 @@ QPointF onCircle(const OrbelView &view, float angle)
                        - (double(origin.y) + double(u) * std::sin(double(angle))));
 }
 
+QString settingsPath()
+{
+    return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/unitcircle/unitcircle.conf");
+}
+
+void writeSettingsFile(const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(settingsPath()).path());
+    QFile file(settingsPath());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+}
+
+// Bytes that are the same on every run.
+QByteArray noise(int length, quint32 seed)
+{
+    QRandomGenerator generator(seed);
+    QByteArray bytes(length, Qt::Uninitialized);
+    for (char &c : bytes)
+        c = char(generator.bounded(256));
+    return bytes;
+}
+
+// One run of the program as main builds it: the window, its controller, the restored choices.
+struct Run
+{
+    MainWindow window;
+    Controller controller;
+    Run()
+    {
+        bindController(controller, window);
+        controller.awakeFromNib();
+    }
+    OrbelView &view() { return *window.orbelView(); }
+};
+
+// The state of a first start, whatever the file held: no options, radians; only a well-formed
+// cosine-and-sine entry may have survived.
+void verifyDefinedStart(Run &run, bool sinCos = false)
+{
+    QCOMPARE(run.view().standardAngles(), false);
+    QCOMPARE(run.view().sinCos(), sinCos);
+    QCOMPARE(run.window.sinCos()->isChecked(), sinCos);
+    QVERIFY(run.view().angleUnit() != 1);
+    QCOMPARE(run.view().displayTheta(), QStringLiteral("0"));
+    QVERIFY(!run.window.standardAngles()->isChecked());
+}
+
+// Clicks the cosine-and-sine box, flushes the store as the end of the run does, and reads the
+// file back on its own.
+void verifyNextChangeIsSaved(Run &run)
+{
+    const bool before = run.view().sinCos();
+    run.window.sinCos()->click();
+    QCOMPARE(run.view().sinCos(), !before);
+    platform::Preferences::reset();
+    QSettings stored(settingsPath(), QSettings::IniFormat);
+    QCOMPARE(stored.value(QStringLiteral("prefs_sinCos")).toString(),
+             before ? QStringLiteral("0") : QStringLiteral("1"));
+}
+
 } // namespace
 
 class tst_Robustness : public QObject
@@ -109,6 +182,9 @@ private slots:
     void dragFarOutsideTheWindowFollowsItsDirection_data();
     void dragFarOutsideTheWindowFollowsItsDirection();
     void tenThousandDragsWithRepaints();
+    void damagedPreferencesStartCleanAndKeepTheNextChange_data();
+    void damagedPreferencesStartCleanAndKeepTheNextChange();
+    void unreadablePreferencesStartCleanAndKeepTheNextChange();
 
 private:
     int m_beeps = 0;
@@ -281,5 +357,89 @@ void tst_Robustness::tenThousandDragsWithRepaints()
     QCOMPARE(view.displayTheta(), QStringLiteral("0"));
 }
 
-QTEST_MAIN(tst_Robustness)
+void tst_Robustness::damagedPreferencesStartCleanAndKeepTheNextChange_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("sinCos");
+
+    static const char keyWithNul[] = "prefs_sin\0Cos=1\nprefs_angleUnit=\0\n";
+    QTest::newRow("random bytes") << noise(4096, 1) << false;
+    QTest::newRow("random bytes after a valid header")
+        << QByteArray("[General]\nprefs_sinCos=1\n").append(noise(512, 2)).append("\n[General]\n")
+        << true;
+    QTest::newRow("integers too large for an int")
+        << QByteArray("[General]\nprefs_standardAngles=99999999999999999999\n"
+                      "prefs_sinCos=4294967297\nprefs_angleUnit=2147483648\n")
+        << false;
+    QTest::newRow("negative integers")
+        << QByteArray("[General]\nprefs_standardAngles=-1\nprefs_sinCos=-2147483648\n"
+                      "prefs_angleUnit=-1\n")
+        << false;
+    QTest::newRow("a NUL in the middle of a key")
+        << QByteArray(keyWithNul, sizeof keyWithNul - 1) << false;
+    QTest::newRow("empty file") << QByteArray() << false;
+}
+
+void tst_Robustness::damagedPreferencesStartCleanAndKeepTheNextChange()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, sinCos);
+    writeSettingsFile(content);
+    platform::Preferences::reset();
+
+    Run run;
+    verifyDefinedStart(run, sinCos);
+    if (QTest::currentTestFailed())
+        return;
+    verifyNextChangeIsSaved(run);
+}
+
+// A file the user may not read (as root, checked under an unprivileged user id, since root reads
+// everything): the program starts as on a first run, and the next change still reaches storage.
+void tst_Robustness::unreadablePreferencesStartCleanAndKeepTheNextChange()
+{
+    writeSettingsFile("[General]\nprefs_sinCos=1\nprefs_standardAngles=1\nprefs_angleUnit=1\n");
+    const QString directory = QFileInfo(settingsPath()).path();
+    const QFileDevice::Permissions open = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+        | QFileDevice::ExeOwner | QFileDevice::ReadOther | QFileDevice::WriteOther
+        | QFileDevice::ExeOther;
+    QVERIFY(QFile::setPermissions(qEnvironmentVariable("XDG_CONFIG_HOME"), open));
+    QVERIFY(QFile::setPermissions(directory, open));
+    QVERIFY(QFile::setPermissions(settingsPath(), {}));
+
+    const bool root = geteuid() == 0;
+    if (root)
+        QVERIFY(seteuid(65534) == 0);
+    QVERIFY2(!QFile(settingsPath()).open(QIODevice::ReadOnly), "the file is still readable");
+    platform::Preferences::reset();
+    {
+        Run run;
+        verifyDefinedStart(run);
+        run.window.sinCos()->click();
+        QCOMPARE(run.view().sinCos(), true);
+        platform::Preferences::reset();
+    }
+    if (root)
+        QVERIFY(seteuid(0) == 0);
+
+    QVERIFY(
+        QFile::setPermissions(settingsPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QSettings stored(settingsPath(), QSettings::IniFormat);
+    QCOMPARE(stored.value(QStringLiteral("prefs_sinCos")).toString(), QStringLiteral("1"));
+}
+
+int main(int argc, char *argv[])
+{
+    // Before the application object, so that no settings path is computed from the real home.
+    QTemporaryDir configHome;
+    if (!configHome.isValid())
+        return 1;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
+
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("unitcircle"));
+    QCoreApplication::setApplicationName(QStringLiteral("unitcircle"));
+    tst_Robustness test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_robustness.moc"
