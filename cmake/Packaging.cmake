@@ -1,0 +1,15 @@
+# A Debian package of the installed tree: `cpack -G DEB` in the build directory.
+set(CPACK_PACKAGE_NAME "unitcircle")
+set(CPACK_PACKAGE_VENDOR "Marvo Software")
+set(CPACK_PACKAGE_CONTACT "Marvo Software <support@marvosoftware.com>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Learn the circular functions on an interactive unit circle")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${UNITCIRCLE_WEBSITE}")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+set(CPACK_GENERATOR "DEB")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION "education")
+# The Qt libraries come from dpkg-shlibdeps; the fonts that stand in for Helvetica are data.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-urw-base35")
+include(CPack)
