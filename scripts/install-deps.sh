@@ -11,6 +11,8 @@ packages=(
   poppler-utils
   libbenchmark-dev
   xvfb xauth
+  # The install test validates the desktop entry and the AppStream metainfo.
+  appstream desktop-file-utils
   # The sanitized suite and the fuzzers are built with Clang and its libFuzzer runtime; the
   # benchmarks time start-up with hyperfine and peak memory with GNU time.
   clang libclang-rt-14-dev
