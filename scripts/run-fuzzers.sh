@@ -15,7 +15,7 @@ trap 'rm -rf "$scratch"' EXIT
 export QT_QPA_PLATFORM=offscreen
 status=0
 for harness in "$build"/fuzz/fuzz_*; do
-  [ -x "$harness" ] || continue
+  [ -f "$harness" ] && [ -x "$harness" ] || continue
   name=$(basename "$harness")
   subject=${name#fuzz_}
   seeds=fuzz/corpus/$subject

@@ -18,8 +18,15 @@ OrbelView::OrbelView(const Rect &frame, QWidget *parent)
 {
     initialise();
     m_coordinates.setFrame(frame);
-    setGeometry(int(std::lround(frame.origin.x)), int(std::lround(frame.origin.y)),
-                int(std::lround(frame.size.width)), int(std::lround(frame.size.height)));
+    // Qt's geometry is whole pixels within its largest widget; a frame beyond that (or not a
+    // number) would overflow QRect's arithmetic. The figure itself keeps the frame as given.
+    const auto pixels = [](float v, float low) {
+        const float limit = float(QWIDGETSIZE_MAX);
+        return std::isnan(v) ? 0 : int(std::lround(std::clamp(v, low, limit)));
+    };
+    const float largest = float(QWIDGETSIZE_MAX);
+    setGeometry(pixels(frame.origin.x, -largest), pixels(frame.origin.y, -largest),
+                pixels(frame.size.width, 0.0f), pixels(frame.size.height, 0.0f));
 }
 
 OrbelView::OrbelView(QWidget *parent)
