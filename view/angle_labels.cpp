@@ -1,13 +1,31 @@
 // Naming angles: snapping to the nearest multiple of pi/n within 0.075 rad, and the labels in
-// fractions of pi, decimal radians or degrees. QString::asprintf formats numbers in the C locale,
-// so a German desktop still reads 0.70.
+// fractions of pi, decimal radians or degrees. Numbers are formatted in the C locale (by
+// QString::asprintf or by hand), so a German desktop still reads 0.70.
 #include "view/orbel_view.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace {
 constexpr double pi = 3.141592653589793;
 constexpr double snapWindow = 0.075;
+
+// QString::asprintf("%2.2f") of a float, character for character, without its cost, which is most
+// of the cost of process. A float times 100 is exact in double precision, so rounding that to an
+// integer, ties away from zero, is the rounding Qt's formatting does on the exact value.
+QString twoDecimals(float value)
+{
+    const double hundredths = std::round(double(value) * 100.0);
+    if (std::signbit(value) || !(hundredths < 1e15))
+        return QString::asprintf("%2.2f", double(value)); // negative, huge, infinite or NaN
+    const long long n = static_cast<long long>(hundredths);
+    char buffer[24];
+    char *end = std::to_chars(buffer, buffer + 18, n / 100).ptr;
+    *end++ = '.';
+    *end++ = char('0' + n % 100 / 10);
+    *end++ = char('0' + n % 10);
+    return QString::fromLatin1(buffer, end - buffer);
+}
 } // namespace
 
 QString OrbelView::normalizeAngleWithFraction(float &angle, int fraction) const
@@ -51,6 +69,6 @@ QString OrbelView::normalizeAngle(float &angle) const
     if (!label.isNull())
         return label;
     if (angle < 0.0f)
-        return m_minusString + QString::asprintf("%2.2f", double(-angle));
-    return QString::asprintf("%2.2f", double(angle));
+        return m_minusString + twoDecimals(-angle);
+    return twoDecimals(angle);
 }
