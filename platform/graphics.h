@@ -70,6 +70,8 @@ public:
 
 private:
     void applyTransform();
+    void beginText(Point lowerLeft);
+    void endText();
     // Where a point of the view lands on the painter, before the y flip of texts.
     QPointF toPainter(Point p) const;
 

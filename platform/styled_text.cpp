@@ -3,11 +3,14 @@
 // the glyph runs are drawn, since QTextLayout has no arbitrary raise of its own.
 #include "platform/styled_text.h"
 
+#include <QCoreApplication>
 #include <QGlyphRun>
+#include <QHash>
 #include <QPainter>
 #include <QTextLayout>
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 
 bool TextAttributes::operator==(const TextAttributes &other) const
@@ -30,30 +33,40 @@ QTextCharFormat formatFor(const TextAttributes &attributes)
     return format;
 }
 
-struct Run
+// What a drawn run needs: its glyphs, already placed by Qt's layout, its colour and its raise.
+struct Piece
 {
-    int start; // in the whole text
-    int length;
-    const TextAttributes *attributes;
+    QList<QGlyphRun> glyphs;
+    QColor color;
+    float raise = 0.0f;
 };
 
 struct LaidLine
 {
-    std::unique_ptr<QTextLayout> layout;
-    int start = 0; // index of the line's first character in the whole text
-    std::vector<Run> runs;
+    std::vector<Piece> pieces;
     float height = 0.0f;
     float ascent = 0.0f;
     float descent = 0.0f;
     float width = 0.0f;
 };
 
-// Lays out each line of text (split at line feeds; a line feed belongs to the line it ends).
-std::vector<LaidLine> layOut(const QString &text, const std::vector<TextAttributes> &attributes,
-                             const std::vector<std::optional<float>> &lineHeights,
-                             const TextAttributes &fallback)
+} // namespace
+
+// A text laid out once: measuring and drawing it again reuse the same glyphs.
+struct StyledTextLayout
 {
     std::vector<LaidLine> lines;
+    Size size;
+};
+
+namespace {
+
+// Lays out each line of text (split at line feeds; a line feed belongs to the line it ends).
+std::shared_ptr<const StyledTextLayout> layOut(const QString &text,
+                                               const std::vector<TextAttributes> &attributes,
+                                               const std::vector<std::optional<float>> &lineHeights)
+{
+    auto layout = std::make_shared<StyledTextLayout>();
     int start = 0;
     const int length = int(text.size());
     while (true) {
@@ -63,36 +76,43 @@ std::vector<LaidLine> layOut(const QString &text, const std::vector<TextAttribut
             end = length;
 
         LaidLine line;
-        line.start = start;
         // An empty last line (after a final line feed) is measured in the font of that feed.
         const int styleIndex = start < length ? start : length - 1;
+        static const TextAttributes fallback;
         const TextAttributes &lineStyle
             = styleIndex >= 0 ? attributes[size_t(styleIndex)] : fallback;
 
+        struct Run
+        {
+            int from;
+            int length;
+            const TextAttributes *attributes;
+        };
+        std::vector<Run> runs;
         QVector<QTextLayout::FormatRange> formats;
         for (int i = start; i < end;) {
             int j = i + 1;
             while (j < end && attributes[size_t(j)] == attributes[size_t(i)])
                 ++j;
-            line.runs.push_back(Run { i, j - i, &attributes[size_t(i)] });
-            formats.push_back(QTextLayout::FormatRange { i - start, j - i,
-                                                         formatFor(attributes[size_t(i)]) });
+            runs.push_back(Run { i - start, j - i, &attributes[size_t(i)] });
+            formats.push_back(
+                QTextLayout::FormatRange { i - start, j - i, formatFor(attributes[size_t(i)]) });
             i = j;
         }
 
-        line.layout = std::make_unique<QTextLayout>(text.mid(start, end - start), lineStyle.font);
+        QTextLayout textLayout(text.mid(start, end - start), lineStyle.font);
         QTextOption option;
         option.setWrapMode(QTextOption::NoWrap);
-        line.layout->setTextOption(option);
-        line.layout->setFormats(formats);
-        line.layout->setCacheEnabled(true);
-        line.layout->beginLayout();
-        QTextLine textLine = line.layout->createLine();
+        textLayout.setTextOption(option);
+        textLayout.setFormats(formats);
+        textLayout.setCacheEnabled(true);
+        textLayout.beginLayout();
+        QTextLine textLine = textLayout.createLine();
         if (textLine.isValid()) {
             textLine.setLineWidth(1.0e6);
             textLine.setPosition(QPointF(0, 0));
         }
-        line.layout->endLayout();
+        textLayout.endLayout();
 
         if (textLine.isValid()) {
             line.ascent = float(textLine.ascent());
@@ -102,65 +122,102 @@ std::vector<LaidLine> layOut(const QString &text, const std::vector<TextAttribut
             line.width = float(textLine.horizontalAdvance());
             line.height = float(textLine.ascent() + textLine.descent()
                                 + std::max<qreal>(textLine.leading(), 0));
+            for (const Run &run : runs)
+                line.pieces.push_back(Piece { textLine.glyphRuns(run.from, run.length),
+                                              run.attributes->color,
+                                              run.attributes->baselineOffset.value_or(0.0f) });
         }
         if (styleIndex >= 0 && size_t(styleIndex) < lineHeights.size()
             && lineHeights[size_t(styleIndex)])
             line.height = *lineHeights[size_t(styleIndex)];
 
-        lines.push_back(std::move(line));
+        layout->size.width = std::max(layout->size.width, line.width);
+        layout->size.height += line.height;
+        layout->lines.push_back(std::move(line));
         if (last)
             break;
         start = end + 1;
     }
-    return lines;
+    return layout;
 }
 
-Size sizeOf(const std::vector<LaidLine> &lines)
+void drawLayout(QPainter &painter, const StyledTextLayout &layout, float x, float y)
 {
-    Size size;
-    for (const LaidLine &line : lines) {
-        size.width = std::max(size.width, line.width);
-        size.height += line.height;
-    }
-    return size;
-}
-
-void drawLines(QPainter &painter, const std::vector<LaidLine> &lines, float x, float y)
-{
-    float top = y - sizeOf(lines).height;
-    for (const LaidLine &line : lines) {
+    float top = y - layout.size.height;
+    for (const LaidLine &line : layout.lines) {
         // Glyphs sit on the bottom of a line that is taller than the font needs.
         const float baseline = top + line.height - line.descent;
-        for (const Run &run : line.runs) {
-            const float raise = run.attributes->baselineOffset.value_or(0.0f);
-            painter.setPen(run.attributes->color);
-            const auto glyphRuns = line.layout->glyphRuns(run.start - line.start, run.length);
-            for (const QGlyphRun &glyphs : glyphRuns)
-                painter.drawGlyphRun(QPointF(x, baseline - line.ascent - raise), glyphs);
+        for (const Piece &piece : line.pieces) {
+            painter.setPen(piece.color);
+            for (const QGlyphRun &glyphs : piece.glyphs)
+                painter.drawGlyphRun(QPointF(x, baseline - line.ascent - piece.raise), glyphs);
         }
         top += line.height;
     }
+}
+
+// The figure draws the same few plain labels on every pass; they are laid out once per run.
+using PlainCache = QHash<QString, std::shared_ptr<const StyledTextLayout>>;
+
+PlainCache *&plainCache()
+{
+    static PlainCache *cache = nullptr;
+    return cache;
+}
+
+void dropPlainCache()
+{
+    // Before the application goes: the glyphs hold fonts that belong to it.
+    delete plainCache();
+    plainCache() = nullptr;
+}
+
+std::shared_ptr<const StyledTextLayout> plainLayout(const QString &text,
+                                                    const TextAttributes &attributes)
+{
+    if (!plainCache()) {
+        plainCache() = new PlainCache;
+        qAddPostRoutine(dropPlainCache);
+    }
+    const auto bits = [](const std::optional<float> &v) {
+        quint32 pattern = 0;
+        if (v)
+            std::memcpy(&pattern, &*v, sizeof pattern);
+        return v ? QString::number(pattern) : QStringLiteral("-");
+    };
+    const QString key = attributes.font.key() + QChar(0x1f)
+        + QString::number(attributes.color.rgba64()) + QChar(0x1f) + bits(attributes.kern)
+        + QChar(0x1f) + bits(attributes.baselineOffset) + QChar(0x1f) + text;
+    PlainCache &cache = *plainCache();
+    if (const auto found = cache.constFind(key); found != cache.constEnd())
+        return *found;
+    // Labels come from a small set; anything else (a long session of decimal angles) is bounded.
+    if (cache.size() >= 1024)
+        cache.clear();
+    auto layout = layOut(text, std::vector<TextAttributes>(size_t(text.size()), attributes),
+                         std::vector<std::optional<float>>(size_t(text.size())));
+    cache.insert(key, layout);
+    return layout;
 }
 
 } // namespace
 
 Size sizeWithAttributes(const QString &text, const TextAttributes &attributes)
 {
-    return StyledText(text, attributes).size();
+    return plainLayout(text, attributes)->size;
 }
 
-void drawTextWithAttributes(QPainter &painter, const QString &text, const TextAttributes &attributes,
-                            float x, float y)
+void drawTextWithAttributes(QPainter &painter, const QString &text,
+                            const TextAttributes &attributes, float x, float y)
 {
-    StyledText(text, attributes).draw(painter, x, y);
+    drawLayout(painter, *plainLayout(text, attributes), x, y);
 }
 
 StyledText::StyledText(const QString &text, const TextAttributes &attributes)
     : m_text(text)
     , m_attributes(size_t(text.size()), attributes)
     , m_lineHeights(size_t(text.size()))
-{
-}
+{ }
 
 void StyledText::append(const StyledText &other)
 {
@@ -169,6 +226,7 @@ void StyledText::append(const StyledText &other)
 
 void StyledText::insert(const StyledText &other, int index)
 {
+    m_layout.reset();
     index = std::clamp(index, 0, length());
     m_text.insert(index, other.m_text);
     m_attributes.insert(m_attributes.begin() + index, other.m_attributes.begin(),
@@ -179,7 +237,9 @@ void StyledText::insert(const StyledText &other, int index)
 
 void StyledText::appendPlain(const QString &text)
 {
-    const TextAttributes attributes = m_attributes.empty() ? TextAttributes {} : m_attributes.back();
+    m_layout.reset();
+    const TextAttributes attributes
+        = m_attributes.empty() ? TextAttributes {} : m_attributes.back();
     const std::optional<float> lineHeight
         = m_lineHeights.empty() ? std::nullopt : m_lineHeights.back();
     m_text += text;
@@ -189,6 +249,7 @@ void StyledText::appendPlain(const QString &text)
 
 void StyledText::addAttribute(Attribute attribute, float value, int location, int length)
 {
+    m_layout.reset();
     const int end = std::min(location + length, this->length());
     for (int i = std::max(location, 0); i < end; ++i) {
         TextAttributes &a = m_attributes[size_t(i)];
@@ -198,6 +259,7 @@ void StyledText::addAttribute(Attribute attribute, float value, int location, in
 
 void StyledText::removeAttribute(Attribute attribute, int location, int length)
 {
+    m_layout.reset();
     const int end = std::min(location + length, this->length());
     for (int i = std::max(location, 0); i < end; ++i) {
         TextAttributes &a = m_attributes[size_t(i)];
@@ -207,17 +269,25 @@ void StyledText::removeAttribute(Attribute attribute, int location, int length)
 
 void StyledText::setLineHeight(float height, int location, int length)
 {
+    m_layout.reset();
     const int end = std::min(location + length, this->length());
     for (int i = std::max(location, 0); i < end; ++i)
         m_lineHeights[size_t(i)] = height;
 }
 
+const StyledTextLayout &StyledText::layout() const
+{
+    if (!m_layout)
+        m_layout = layOut(m_text, m_attributes, m_lineHeights);
+    return *m_layout;
+}
+
 Size StyledText::size() const
 {
-    return sizeOf(layOut(m_text, m_attributes, m_lineHeights, TextAttributes {}));
+    return layout().size;
 }
 
 void StyledText::draw(QPainter &painter, float x, float y) const
 {
-    drawLines(painter, layOut(m_text, m_attributes, m_lineHeights, TextAttributes {}), x, y);
+    drawLayout(painter, layout(), x, y);
 }

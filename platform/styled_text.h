@@ -9,10 +9,12 @@
 #include <QFont>
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
 class QPainter;
+struct StyledTextLayout;
 
 struct TextAttributes
 {
@@ -31,8 +33,8 @@ Size sizeWithAttributes(const QString &text, const TextAttributes &attributes);
 
 // Draws a plain string with the lower-left corner of its box at (x, y) of the painter, whose y axis
 // points down (the caller has undone any flip).
-void drawTextWithAttributes(QPainter &painter, const QString &text, const TextAttributes &attributes,
-                            float x, float y);
+void drawTextWithAttributes(QPainter &painter, const QString &text,
+                            const TextAttributes &attributes, float x, float y);
 
 class StyledText
 {
@@ -65,7 +67,12 @@ public:
     void draw(QPainter &painter, float x, float y) const;
 
 private:
+    const StyledTextLayout &layout() const;
+
     QString m_text;
     std::vector<TextAttributes> m_attributes;
     std::vector<std::optional<float>> m_lineHeights;
+    // Laid out on first use and dropped by every change: a text measured and then drawn is laid
+    // out once.
+    mutable std::shared_ptr<const StyledTextLayout> m_layout;
 };
