@@ -1,6 +1,7 @@
 // Naming and snapping angles: the multiples of pi/n that an angle snaps to, their labels in
 // radians and degrees, the decimal labels of angles that match nothing (and are left exactly as
 // they were), the sign characters of each unit, and labels under a German locale.
+#include "test_support.h"
 #include "view/orbel_view.h"
 
 #include <QLocale>
@@ -13,23 +14,6 @@
 #include <limits>
 
 namespace {
-
-std::uint32_t bits(float f)
-{
-    std::uint32_t u;
-    std::memcpy(&u, &f, sizeof u);
-    return u;
-}
-
-QByteArray describe(float actual, float expected)
-{
-    return QString::asprintf("actual %.9g (0x%08x), expected %.9g (0x%08x)", double(actual),
-                             unsigned(bits(actual)), double(expected), unsigned(bits(expected)))
-        .toUtf8();
-}
-
-#define COMPARE_BITS(actual, expected)                                                             \
-    QVERIFY2(bits(actual) == bits(expected), describe((actual), (expected)).constData())
 
 // The float nearest to k pi / n, which is what a snapped angle must hold.
 float multipleOfPi(int k, int n)

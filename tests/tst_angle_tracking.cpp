@@ -2,6 +2,7 @@
 // passage through exactly 0, the snapped full turn and its reset on the next press, the ring in
 // which a press grabs the point, and the quadrant of the point that process leaves behind.
 #include "platform/beep.h"
+#include "test_support.h"
 #include "view/orbel_view.h"
 
 #include <QMouseEvent>
@@ -14,28 +15,6 @@
 #include <vector>
 
 namespace {
-
-std::uint32_t bits(float f)
-{
-    std::uint32_t u;
-    std::memcpy(&u, &f, sizeof u);
-    return u;
-}
-
-bool sameBits(float a, float b)
-{
-    return bits(a) == bits(b);
-}
-
-QByteArray describe(float actual, float expected)
-{
-    return QString::asprintf("actual %.9g (0x%08x), expected %.9g (0x%08x)", double(actual),
-                             unsigned(bits(actual)), double(expected), unsigned(bits(expected)))
-        .toUtf8();
-}
-
-#define COMPARE_BITS(actual, expected)                                                             \
-    QVERIFY2(sameBits((actual), (expected)), describe((actual), (expected)).constData())
 
 #define COMPARE_NEAR(actual, expected, tolerance)                                                  \
     QVERIFY2(std::fabs(double(actual) - double(expected)) <= (tolerance),                          \

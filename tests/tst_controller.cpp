@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "platform/preferences.h"
 #include "platform/workspace.h"
+#include "test_support.h"
 #include "view/orbel_view.h"
 
 #include <QAction>
@@ -516,21 +517,6 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    // Before the application object, so that no settings path is computed from the real home.
-    QTemporaryDir configHome;
-    if (!configHome.isValid())
-        return 1;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
-
-    QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("unitcircle"));
-    QCoreApplication::setApplicationName(QStringLiteral("unitcircle"));
-    QApplication::setAttribute(Qt::AA_Use96Dpi, true);
-
-    TestController test;
-    return QTest::qExec(&test, argc, argv);
-}
+UNITCIRCLE_TEST_MAIN_WITH_PREFERENCES(TestController)
 
 #include "tst_controller.moc"

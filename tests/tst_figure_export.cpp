@@ -38,7 +38,8 @@ private slots:
         QTest::newRow("png") << QStringLiteral("a/figure.png") << int(FigureFormat::Png);
         QTest::newRow("upper-case svg") << QStringLiteral("figure.SVG") << int(FigureFormat::Svg);
         QTest::newRow("pdf") << QStringLiteral("figure.pdf") << int(FigureFormat::Pdf);
-        QTest::newRow("no suffix is a picture") << QStringLiteral("figure") << int(FigureFormat::Png);
+        QTest::newRow("no suffix is a picture")
+            << QStringLiteral("figure") << int(FigureFormat::Png);
     }
 
     void formatFollowsTheSuffix()
@@ -95,7 +96,8 @@ private slots:
         info.start(QStringLiteral("pdfinfo"), { path });
         QVERIFY(info.waitForFinished());
         const QString out = QString::fromUtf8(info.readAllStandardOutput());
-        QVERIFY2(out.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(out));
+        QVERIFY2(out.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))),
+                 qPrintable(out));
         QVERIFY2(out.contains(QRegularExpression(QStringLiteral("Page size:\\s+300 x 240 pts"))),
                  qPrintable(out));
 
@@ -131,8 +133,8 @@ private slots:
         QVERIFY(!exportFigure(*m_view, locked + QStringLiteral("/figure"), FigureFormat(format),
                               &error));
         QVERIFY(QDir(locked).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
-        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                  | QFileDevice::ExeOwner);
+        QFile::setPermissions(
+            locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 
     void aFailedExportKeepsTheOldFile()

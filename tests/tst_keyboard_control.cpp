@@ -1,4 +1,5 @@
 // Moving the point from the keyboard, and what a screen reader is told about the figure.
+#include "test_support.h"
 #include "view/orbel_view.h"
 
 #include <QAccessible>
@@ -11,14 +12,6 @@
 namespace {
 
 constexpr double pi = 3.141592653589793;
-
-bool sameBits(float a, float b)
-{
-    uint32_t x, y;
-    std::memcpy(&x, &a, sizeof x);
-    std::memcpy(&y, &b, sizeof y);
-    return x == y;
-}
 
 const QString minus = QString::fromUtf8("\u2212");
 const QString piSign = QString::fromUtf8("\u03c0");
@@ -112,10 +105,10 @@ private slots:
     {
         // Page Up walks the sixteen standard angles of one turn, each landing on the float that
         // snapping gives, so the panel can show its exact values.
-        const QList<QPair<int, int>> turn { { 1, 6 },  { 1, 4 },  { 1, 3 }, { 1, 2 },
-                                            { 2, 3 },  { 3, 4 },  { 5, 6 }, { 1, 1 },
-                                            { 7, 6 },  { 5, 4 },  { 4, 3 }, { 3, 2 },
-                                            { 5, 3 },  { 7, 4 },  { 11, 6 }, { 2, 1 } };
+        const QList<QPair<int, int>> turn { { 1, 6 }, { 1, 4 }, { 1, 3 },  { 1, 2 },
+                                            { 2, 3 }, { 3, 4 }, { 5, 6 },  { 1, 1 },
+                                            { 7, 6 }, { 5, 4 }, { 4, 3 },  { 3, 2 },
+                                            { 5, 3 }, { 7, 4 }, { 11, 6 }, { 2, 1 } };
         for (const auto &[k, n] : turn) {
             press(*m_view, Qt::Key_PageUp);
             QCOMPARE(m_view->displayTheta(), fraction(k, n));

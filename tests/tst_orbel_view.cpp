@@ -1,6 +1,7 @@
 // The circle view's state: its initial fields, the origin at the centre of the frame and the unit
 // for screen and paper, and the setters through which the controller and printing drive it.
 #include "platform/graphics.h"
+#include "test_support.h"
 #include "view/orbel_view.h"
 
 #include <QImage>
@@ -14,23 +15,6 @@
 #include <memory>
 
 namespace {
-
-std::uint32_t bits(float f)
-{
-    std::uint32_t u;
-    std::memcpy(&u, &f, sizeof u);
-    return u;
-}
-
-QByteArray describe(float actual, float expected)
-{
-    return QString::asprintf("actual %.9g (0x%08x), expected %.9g (0x%08x)", double(actual),
-                             unsigned(bits(actual)), double(expected), unsigned(bits(expected)))
-        .toUtf8();
-}
-
-#define COMPARE_BITS(actual, expected)                                                             \
-    QVERIFY2(bits(actual) == bits(expected), describe((actual), (expected)).constData())
 
 #define COMPARE_NEAR(actual, expected, tolerance)                                                  \
     QVERIFY2(std::fabs(double(actual) - double(expected)) <= (tolerance),                          \

@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "app/printing.h"
 #include "platform/preferences.h"
+#include "test_support.h"
 #include "view/orbel_view.h"
 
 #include <QAction>
@@ -32,14 +33,6 @@ namespace {
 
 constexpr double pi = 3.141592653589793;
 const QString degree = QString(QChar(0x00b0));
-
-bool sameBits(float a, float b)
-{
-    uint32_t x, y;
-    std::memcpy(&x, &a, sizeof x);
-    std::memcpy(&y, &b, sizeof y);
-    return x == y;
-}
 
 QString settingsPath()
 {
@@ -426,20 +419,6 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    QTemporaryDir configHome;
-    if (!configHome.isValid())
-        return 1;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
-
-    QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("unitcircle"));
-    QCoreApplication::setApplicationName(QStringLiteral("unitcircle"));
-    QApplication::setAttribute(Qt::AA_Use96Dpi, true);
-
-    TestPrinting test;
-    return QTest::qExec(&test, argc, argv);
-}
+UNITCIRCLE_TEST_MAIN_WITH_PREFERENCES(TestPrinting)
 
 #include "tst_printing.moc"

@@ -2,6 +2,7 @@
 // first pass, pointer positions that are not numbers, long drags with repaints, and preferences
 // files that are garbage, out of range or unreadable.
 #include "geometry_probe.h"
+#include "test_support.h"
 
 #include "app/controller.h"
 #include "app/main_window.h"
@@ -35,13 +36,6 @@ namespace {
 constexpr float pi = float(3.141592653589793);
 constexpr float notANumber = std::numeric_limits<float>::quiet_NaN();
 constexpr float infinity = std::numeric_limits<float>::infinity();
-
-std::uint32_t bits(float f)
-{
-    std::uint32_t u;
-    std::memcpy(&u, &f, sizeof u);
-    return u;
-}
 
 void send(QWidget *widget, QEvent::Type type, QPointF local)
 {
@@ -428,18 +422,5 @@ void tst_Robustness::unreadablePreferencesStartCleanAndKeepTheNextChange()
     QCOMPARE(stored.value(QStringLiteral("prefs_sinCos")).toString(), QStringLiteral("1"));
 }
 
-int main(int argc, char *argv[])
-{
-    // Before the application object, so that no settings path is computed from the real home.
-    QTemporaryDir configHome;
-    if (!configHome.isValid())
-        return 1;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
-
-    QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("unitcircle"));
-    QCoreApplication::setApplicationName(QStringLiteral("unitcircle"));
-    tst_Robustness test;
-    return QTest::qExec(&test, argc, argv);
-}
+UNITCIRCLE_TEST_MAIN_WITH_PREFERENCES(tst_Robustness)
 #include "tst_robustness.moc"
