@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
+// In accessibility.cpp: registers the screen-reader description once for every view.
 void installOrbelViewAccessibility();
 
 OrbelView::OrbelView(const Rect &frame, QWidget *parent)
