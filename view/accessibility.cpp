@@ -2,6 +2,8 @@
 // reads the angle and its cosine and sine the way the summary panel shows them.
 #include "view/orbel_view.h"
 
+#include "view/figure_values.h"
+
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
@@ -17,8 +19,7 @@ class OrbelViewAccessible : public QAccessibleWidget, public QAccessibleValueInt
 public:
     explicit OrbelViewAccessible(OrbelView *view)
         : QAccessibleWidget(view, QAccessible::Slider, QStringLiteral("Unit circle"))
-    {
-    }
+    { }
 
     OrbelView *view() const { return static_cast<OrbelView *>(widget()); }
 
@@ -61,14 +62,18 @@ QAccessibleInterface *orbelViewFactory(const QString &className, QObject *object
 // The spoken form of a value: exact where the panel is exact, otherwise three decimals.
 QString spokenValue(float value, const QString &minus)
 {
-    const QString sign = double(value) < -0.0001 ? minus : QString();
+    const QString sign = figure::showsMinus(value) ? minus : QString();
     const float a = std::fabs(value);
-    if (double(std::fabs(float(double(a) - 0.866))) < 0.0001)
+    switch (figure::exactFormOf(a)) {
+    case figure::ExactForm::RootThreeHalves:
         return sign + QString::fromUtf8("\u221a3/2");
-    if (double(std::fabs(float(double(a) - 0.7071))) < 0.0001)
+    case figure::ExactForm::RootTwoHalves:
         return sign + QString::fromUtf8("\u221a2/2");
-    if (double(std::fabs(a - 0.5f)) < 0.0001)
+    case figure::ExactForm::Half:
         return sign + QStringLiteral("1/2");
+    case figure::ExactForm::None:
+        break;
+    }
     return sign + QString::asprintf("%1.3f", double(a));
 }
 

@@ -4,19 +4,13 @@
 #include "view/orbel_view.h"
 
 #include "platform/graphics.h"
+#include "view/figure_values.h"
 
 #include <cmath>
 
 namespace {
 
 constexpr double pi = 3.141592653589793;
-
-const QColor white(255, 255, 255);
-const QColor black(0, 0, 0);
-const QColor grey = QColor::fromRgbF(0.5f, 0.5f, 0.5f);
-const QColor darkGrey = QColor::fromRgbF(1.0f / 3.0f, 1.0f / 3.0f, 1.0f / 3.0f);
-const QColor red(255, 0, 0);
-const QColor blue(0, 0, 255);
 
 // A text centred on a point: its box moved by half its measured size.
 void drawCentred(Graphics &g, const QString &text, const TextAttributes &attributes, float cx,
@@ -32,9 +26,9 @@ void OrbelView::drawRect(Graphics &g)
 {
     if (g.drawingToScreen()) {
         const Rect visible = bounds();
-        g.setColor(white);
+        g.setColor(figure::white());
         g.fillRect(visible);
-        g.setColor(black);
+        g.setColor(figure::black());
         g.strokeRect(visible);
         setOrigin();
     } else {
@@ -53,7 +47,7 @@ void OrbelView::drawRect(Graphics &g)
     if (m_sinCos && !m_canDrag && double(std::fabs(fraction)) > 0.01)
         drawCoordinates(g);
 
-    g.setColor(m_theta >= 0.0f ? red : blue);
+    g.setColor(m_theta >= 0.0f ? figure::red() : figure::blue());
 
     Path disc;
     disc.appendArc(m_displayPoint, float(0.03 * double(u)), 0.0f, 360.0f);
@@ -81,7 +75,7 @@ void OrbelView::drawCircleAndAxes(Graphics &g)
     const double u = m_unit;
     auto at = [u](double fx, double fy) { return Point { float(fx * u), float(fy * u) }; };
 
-    g.setColor(grey);
+    g.setColor(figure::grey());
     g.strokeLine(at(-1.2, 0), at(1.2, 0));
     g.strokeLine(at(0, -1.2), at(0, 1.2));
 
@@ -99,14 +93,14 @@ void OrbelView::drawCircleAndAxes(Graphics &g)
     yHead.closePath();
     g.fill(yHead);
 
-    g.setColor(darkGrey);
+    g.setColor(figure::darkGrey());
     Path circle;
     const float r = m_unit;
     circle.appendOval(Rect { Point { -r, -r }, Size { r + r, r + r } });
     g.stroke(circle);
 
     // Black stays current after the axes, for whatever is drawn next.
-    g.setColor(black);
+    g.setColor(figure::black());
     const TextAttributes attributes = fontAttributeWithSize(int(0.1 * u), 1, 0.0f);
     g.drawText(QStringLiteral("0"), attributes, at(-0.1, -0.15));
     g.drawText(QStringLiteral("1"), attributes, at(1.05, -0.15));
@@ -131,7 +125,7 @@ void OrbelView::drawRefPoint(Graphics &g, float angle, const QString & /*label*/
 {
     // The label drawn is always the one made from the angle; the argument is kept for callers.
     const double u = m_unit;
-    g.setColor(black);
+    g.setColor(figure::black());
     const Point c { float(std::cos(double(angle)) * u), float(u * std::sin(double(angle))) };
 
     Path dot;
@@ -150,7 +144,7 @@ void OrbelView::drawCoordinates(Graphics &g)
     const double u = m_unit;
     const Point p = m_displayPoint;
     const TextAttributes attributes = fontAttributeWithSize(int(0.08 * u), 0, 0.0f);
-    g.setColor(black);
+    g.setColor(figure::black());
 
     Path horizontal;
     horizontal.moveTo(Point { 0.0f, p.y });

@@ -105,8 +105,9 @@ bool exportFigure(OrbelView &view, const QString &path, FigureFormat format, QSt
 
     if (!drawn || file.error() != QFileDevice::NoError) {
         if (error)
-            *error = file.error() != QFileDevice::NoError ? file.errorString()
-                                                          : QStringLiteral("The figure could not be drawn.");
+            *error = file.error() != QFileDevice::NoError
+                ? file.errorString()
+                : QStringLiteral("The figure could not be drawn.");
         file.cancelWriting();
         return false;
     }

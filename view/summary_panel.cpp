@@ -2,6 +2,7 @@
 #include "view/orbel_view.h"
 
 #include "platform/graphics.h"
+#include "view/figure_values.h"
 
 #include <QFontMetricsF>
 
@@ -34,7 +35,7 @@ void OrbelView::drawResume(Graphics &g)
                      Size { float(double(referenceWidth) + u * 0.06),
                             float(double(textHeight) + u * 0.04) } };
 
-    g.setColor(QColor::fromRgbF(2.0f / 3.0f, 2.0f / 3.0f, 2.0f / 3.0f));
+    g.setColor(figure::lightGrey());
     g.strokeRect(box);
     // Filled after the outline: the fill covers the inner half of the line.
     g.setColor(QColor::fromRgbF(0.95f, 0.95f, 0.95f, 1.0f));

@@ -2,6 +2,8 @@
 // (√3∕2, √2∕2), 1∕2, or three decimals, each after a one-character sign.
 #include "view/orbel_view.h"
 
+#include "view/figure_values.h"
+
 #include <QLoggingCategory>
 
 #include <cmath>
@@ -16,17 +18,17 @@ QColor colorForCode(int code)
 {
     switch (code) {
     case 1:
-        return QColor::fromRgbF(0.5f, 0.5f, 0.5f); // grey
+        return figure::grey();
     case 2:
-        return QColor(0, 0, 255); // blue
+        return figure::blue();
     case 3:
-        return QColor(255, 0, 0); // red
+        return figure::red();
     case 4:
-        return QColor::fromRgbF(1.0f / 3.0f, 1.0f / 3.0f, 1.0f / 3.0f); // dark grey
+        return figure::darkGrey();
     case 5:
-        return QColor(255, 0, 255); // magenta
+        return figure::magenta();
     default:
-        return QColor(0, 0, 0); // black
+        return figure::black();
     }
 }
 
@@ -51,19 +53,23 @@ TextAttributes OrbelView::fontAttributeWithSize(int size, int color, float kern)
 
 StyledText OrbelView::displayedValue(float value, const TextAttributes &attributes) const
 {
-    const double v = value;
-    // A tiny negative value such as cosf(pi/2) shows no minus sign.
-    StyledText text(v < -0.0001 ? m_minusString : QStringLiteral(" "), attributes);
+    StyledText text(figure::showsMinus(value) ? m_minusString : QStringLiteral(" "), attributes);
 
     const float a = std::fabs(value);
-    if (double(std::fabs(float(double(a) - 0.866))) < 0.0001)
+    switch (figure::exactFormOf(a)) {
+    case figure::ExactForm::RootThreeHalves:
         text.append(squareRootOf(3, attributes));
-    else if (double(std::fabs(float(double(a) - 0.7071))) < 0.0001)
+        break;
+    case figure::ExactForm::RootTwoHalves:
         text.append(squareRootOf(2, attributes));
-    else if (double(std::fabs(a - 0.5f)) < 0.0001)
+        break;
+    case figure::ExactForm::Half:
         text.appendPlain(QStringLiteral("1") + m_divString + QStringLiteral("2"));
-    else
+        break;
+    case figure::ExactForm::None:
         text.appendPlain(QString::asprintf("%1.3f", double(a)));
+        break;
+    }
     return text;
 }
 
