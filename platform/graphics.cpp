@@ -69,8 +69,7 @@ void Path::setLineDash(float drawn, float blank, float phase)
 
 Graphics::Graphics(QPainter &painter, const ViewCoordinates &view)
     : Graphics(painter, view, isScreenDevice(painter.device()))
-{
-}
+{ }
 
 Graphics::Graphics(QPainter &painter, const ViewCoordinates &view, bool drawingToScreen)
     : m_painter(painter)
@@ -96,9 +95,14 @@ bool Graphics::isScreenDevice(const QPaintDevice *device)
 void Graphics::setColor(const QColor &color)
 {
     m_color = color;
-    // The default line of the platform: one point wide, butt ends and mitred corners.
-    m_painter.setPen(QPen(color, 1.0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    applyPen();
     m_painter.setBrush(color);
+}
+
+void Graphics::applyPen()
+{
+    // The default line of the platform: one point wide, butt ends and mitred corners.
+    m_painter.setPen(QPen(m_color, 1.0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
 }
 
 void Graphics::applyTransform()
@@ -117,7 +121,8 @@ void Graphics::applyTransform()
 QPointF Graphics::toPainter(Point p) const
 {
     const Point origin = m_view.originInFrame();
-    return QPointF(double(p.x) + origin.x, double(m_view.frame().size.height) - (double(p.y) + origin.y));
+    return QPointF(double(p.x) + origin.x,
+                   double(m_view.frame().size.height) - (double(p.y) + origin.y));
 }
 
 void Graphics::fillRect(const Rect &rect)
@@ -137,11 +142,10 @@ void Graphics::strokeRect(const Rect &rect)
     QPen pen = m_painter.pen();
     pen.setCapStyle(Qt::SquareCap);
     m_painter.setPen(pen);
-    const QLineF sides[] = { { x0, y0, x1, y0 }, { x1, y0, x1, y1 }, { x1, y1, x0, y1 },
-                             { x0, y1, x0, y0 } };
+    const QLineF sides[]
+        = { { x0, y0, x1, y0 }, { x1, y0, x1, y1 }, { x1, y1, x0, y1 }, { x0, y1, x0, y0 } };
     m_painter.drawLines(sides, 4);
-    pen.setCapStyle(Qt::FlatCap);
-    m_painter.setPen(pen);
+    applyPen();
 }
 
 void Graphics::strokeLine(Point from, Point to)
@@ -192,5 +196,5 @@ void Graphics::beginText(Point lowerLeft)
 void Graphics::endText()
 {
     // The texts set their own colours on the pen; the current colour comes back for strokes.
-    m_painter.setPen(QPen(m_color, 1.0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    applyPen();
 }

@@ -70,6 +70,7 @@ public:
 
 private:
     void applyTransform();
+    void applyPen();
     void beginText(Point lowerLeft);
     void endText();
     // Where a point of the view lands on the painter, before the y flip of texts.
