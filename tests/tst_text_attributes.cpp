@@ -205,6 +205,10 @@ void TestTextAttributes::valueText_data()
     QTest::newRow("one") << 1.0f << QStringLiteral(" 1.000") << 6 << 0;
     QTest::newRow("minus one") << -1.0f << minus + "1.000" << 6 << 0;
     QTest::newRow("three decimals, rounded") << 0.3624f << QStringLiteral(" 0.362") << 6 << 0;
+    // Exact ties go to the even digit, as printf rounds them.
+    QTest::newRow("a tie rounds down to even") << 0.5625f << QStringLiteral(" 0.562") << 6 << 0;
+    QTest::newRow("a negative tie rounds down to even") << -0.8125f << minus + "0.812" << 6 << 0;
+    QTest::newRow("a tie rounds up to even") << 0.1875f << QStringLiteral(" 0.188") << 6 << 0;
     QTest::newRow("not a number takes the space") << nan << QStringLiteral(" nan") << 4 << 0;
 }
 

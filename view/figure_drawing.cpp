@@ -159,12 +159,12 @@ void OrbelView::drawCoordinates(Graphics &g)
     g.stroke(vertical);
 
     // The values come from theta itself, each on the far side of its axis from the point.
-    const QString cosine = QString::asprintf("%1.3f", std::cos(double(m_theta)));
+    const QString cosine = figure::threeDecimals(std::cos(double(m_theta)));
     const Size cosineSize = sizeWithAttributes(cosine, attributes);
     g.drawText(cosine, attributes,
                Point { p.x - cosineSize.width / 2.0f, p.y >= 0.0f ? float(-0.12 * u) : 0.0f });
 
-    const QString sine = QString::asprintf("%1.3f", std::sin(double(m_theta)));
+    const QString sine = figure::threeDecimals(std::sin(double(m_theta)));
     const Size sineSize = sizeWithAttributes(sine, attributes);
     g.drawText(sine, attributes,
                Point { p.x >= 0.0f ? -sineSize.width - float(0.05 * u) : float(0.05 * u),

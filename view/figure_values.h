@@ -3,7 +3,10 @@
 #pragma once
 
 #include <QColor>
+#include <QString>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace figure {
@@ -61,6 +64,27 @@ inline ExactForm exactFormOf(float magnitude)
     if (double(std::fabs(a - 0.5f)) < 0.0001)
         return ExactForm::Half;
     return ExactForm::None;
+}
+
+// printf's "%<width>.<precision>f" in the C locale, whatever the user's locale: the exact binary
+// value rounded to that many decimals, an exact tie to the even digit (0.625 gives 0.62), padded
+// on the left with spaces. Qt's own formatting rounds ties away from zero instead.
+inline QString printfFixed(double value, int precision, int width = 0)
+{
+    // The largest double has 309 digits before the point.
+    char buffer[400];
+    const std::to_chars_result written = std::to_chars(
+        buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
+    const int length = written.ec == std::errc() ? int(written.ptr - buffer) : 0;
+    QString text(std::max(0, width - length), QLatin1Char(' '));
+    text += QLatin1String(buffer, length);
+    return text;
+}
+
+// The magnitude of a value as the panel writes it when it is none of the exact forms: "%1.3f".
+inline QString threeDecimals(double value)
+{
+    return printfFixed(value, 3, 1);
 }
 
 } // namespace figure

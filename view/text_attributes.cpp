@@ -67,7 +67,7 @@ StyledText OrbelView::displayedValue(float value, const TextAttributes &attribut
         text.appendPlain(QStringLiteral("1") + m_divString + QStringLiteral("2"));
         break;
     case figure::ExactForm::None:
-        text.appendPlain(QString::asprintf("%1.3f", double(a)));
+        text.appendPlain(figure::threeDecimals(double(a)));
         break;
     }
     return text;
