@@ -48,6 +48,7 @@ int Controller::stateOf(const QAbstractButton *box)
 void Controller::awakeFromNib()
 {
     platform::Preferences &defaults = platform::Preferences::standard();
+    m_restoring = true;
 
     restoreOption(defaults.integerForKey(standardAnglesKey), orbelView,
                   &OrbelView::setStandardAngles, standardAngles);
@@ -61,6 +62,7 @@ void Controller::awakeFromNib()
         if (QAbstractButton *cell = unit->button(n))
             cell->setChecked(true);
     }
+    m_restoring = false;
 }
 
 void Controller::changeUnit(QButtonGroup *sender)

@@ -28,6 +28,8 @@ public:
 
     // Restores the stored choices into the view and the controls; sent once the references are set.
     void awakeFromNib();
+    // True while awakeFromNib sets the controls: their changes then are not the user's.
+    bool isRestoring() const { return m_restoring; }
 
     // The close request of the window: ends the application and lets the window close.
     bool windowShouldClose(QWidget *sender = nullptr);
@@ -55,4 +57,7 @@ public:
 protected:
     // The controller is the window's delegate: it answers the window's close request.
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool m_restoring = false;
 };

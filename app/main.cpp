@@ -2,6 +2,7 @@
 // controller wired to it and restoring the user's choices, then the event loop.
 #include "app/controller.h"
 #include "app/main_window.h"
+#include "view/orbel_view.h"
 
 #include <QApplication>
 
@@ -13,6 +14,9 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("unitcircle"));
     // Ties the window to resources/com.marvosoftware.UnitCircle.desktop (name and icon).
     QGuiApplication::setDesktopFileName(QStringLiteral("com.marvosoftware.UnitCircle"));
+
+    // Before any widget exists: Qt keeps the first accessible interface it makes for an object.
+    OrbelView::installAccessibility();
 
     MainWindow window;
     Controller controller;

@@ -84,13 +84,23 @@ void bindController(Controller &controller, MainWindow &window)
     controller.sinCos = window.sinCos();
 
     Controller *c = &controller;
-    // Clicks only: a change made by the program (restoring the choices) is no user action.
-    QObject::connect(window.unit(), &QButtonGroup::idClicked, c,
-                     [c, group = window.unit()](int) { c->changeUnit(group); });
-    QObject::connect(window.standardAngles(), &QAbstractButton::clicked, c,
-                     [c, box = window.standardAngles()] { c->showStandardAngles(box); });
-    QObject::connect(window.sinCos(), &QAbstractButton::clicked, c,
-                     [c, box = window.sinCos()] { c->showSinCos(box); });
+    // The state the controls report, however it changed: a click, a key, a mnemonic, or an
+    // accessible action such as Toggle, which assistive technology and voice control use and
+    // which changes the state without a click. Restoring the stored choices is no user action.
+    QObject::connect(window.unit(), &QButtonGroup::idToggled, c,
+                     [c, group = window.unit()](int, bool checked) {
+                         if (checked && !c->isRestoring())
+                             c->changeUnit(group);
+                     });
+    QObject::connect(window.standardAngles(), &QAbstractButton::toggled, c,
+                     [c, box = window.standardAngles()] {
+                         if (!c->isRestoring())
+                             c->showStandardAngles(box);
+                     });
+    QObject::connect(window.sinCos(), &QAbstractButton::toggled, c, [c, box = window.sinCos()] {
+        if (!c->isRestoring())
+            c->showSinCos(box);
+    });
 
     QObject::connect(window.printAction(), &QAction::triggered, c, [c] { c->print(); });
     QObject::connect(window.exportAction(), &QAction::triggered, c, [c] { c->exportFigure(); });

@@ -10,7 +10,10 @@ packages=(
   fonts-urw-base35 fontconfig
   poppler-utils
   libbenchmark-dev
-  xvfb xauth
+  xvfb xauth xdotool
+  # The accessibility test reads the program through the real AT-SPI stack: a session bus, the
+  # accessibility bus and its registry, and pyatspi on Debian's own Python.
+  dbus-daemon dbus-bin at-spi2-core python3-pyatspi
   # The install test validates the desktop entry and the AppStream metainfo.
   appstream desktop-file-utils
   # The sanitized suite and the fuzzers are built with Clang and its libFuzzer runtime; the

@@ -9,6 +9,7 @@
 #include "test_support.h"
 #include "view/orbel_view.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -307,29 +308,38 @@ private slots:
         QCOMPARE(platform::Preferences::standard().integerForKey(sinCosKey), 1);
     }
 
-    void clickingAControlTellsTheViewAndStoresItsInteger_data()
+    void changingAControlTellsTheViewAndStoresItsInteger_data()
     {
         QTest::addColumn<QString>("control");
-        QTest::addColumn<int>("clicks");
+        QTest::addColumn<int>("changes");
         QTest::addColumn<QString>("key");
         QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("how");
 
-        QTest::newRow("standard angles box turned on")
-            << "standardAngles" << 1 << standardAnglesKey << 1;
-        QTest::newRow("standard angles box turned off again")
-            << "standardAngles" << 2 << standardAnglesKey << 0;
-        QTest::newRow("cosine and sine box turned on") << "sinCos" << 1 << sinCosKey << 1;
-        QTest::newRow("cosine and sine box turned off again") << "sinCos" << 2 << sinCosKey << 0;
-        QTest::newRow("degrees selected") << "degrees" << 1 << angleUnitKey << 1;
-        QTest::newRow("radians selected after degrees") << "radians" << 1 << angleUnitKey << 0;
+        // Assistive technology and voice control change a control through its accessible
+        // action, which toggles it without a click; the keyboard presses Space.
+        for (const char *how : { "click", "space", "toggle action" }) {
+            const auto row = [how](const char *name) {
+                return &QTest::addRow("%s by %s", name, how);
+            };
+            *row("standard angles box turned on")
+                << "standardAngles" << 1 << standardAnglesKey << 1 << how;
+            *row("standard angles box turned off again")
+                << "standardAngles" << 2 << standardAnglesKey << 0 << how;
+            *row("cosine and sine box turned on") << "sinCos" << 1 << sinCosKey << 1 << how;
+            *row("cosine and sine box turned off again") << "sinCos" << 2 << sinCosKey << 0 << how;
+            *row("degrees selected") << "degrees" << 1 << angleUnitKey << 1 << how;
+            *row("radians selected after degrees") << "radians" << 1 << angleUnitKey << 0 << how;
+        }
     }
 
-    void clickingAControlTellsTheViewAndStoresItsInteger()
+    void changingAControlTellsTheViewAndStoresItsInteger()
     {
         QFETCH(QString, control);
-        QFETCH(int, clicks);
+        QFETCH(int, changes);
         QFETCH(QString, key);
         QFETCH(int, stored);
+        QFETCH(QString, how);
 
         // Radians is only a change when degrees were on before.
         if (control == QLatin1String("radians"))
@@ -343,8 +353,19 @@ private slots:
             auto *button = run.window->findChild<QAbstractButton *>(control);
             QVERIFY(button);
 
-            for (int i = 0; i < clicks; ++i)
-                QTest::mouseClick(button, Qt::LeftButton);
+            for (int i = 0; i < changes; ++i) {
+                if (how == QLatin1String("click")) {
+                    QTest::mouseClick(button, Qt::LeftButton);
+                } else if (how == QLatin1String("space")) {
+                    QTest::keyClick(button, Qt::Key_Space);
+                } else {
+                    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(button);
+                    QVERIFY(iface && iface->actionInterface());
+                    QVERIFY(iface->actionInterface()->actionNames().contains(
+                        QAccessibleActionInterface::toggleAction()));
+                    iface->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+                }
+            }
 
             // The view has changed at once, before any event is processed.
             if (key == standardAnglesKey)
@@ -400,8 +421,13 @@ private slots:
         Run run(true);
         run.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(run.window.get()));
+        run.view().setFocus();
         QTest::keyClick(run.window.get(), key, Qt::AltModifier);
         QTRY_COMPARE(platform::Preferences::standard().integerForKey(prefsKey), stored);
+        // A unit chosen from the keyboard leaves the figure focused, so that a screen reader
+        // reads the angle relabelled in the new unit.
+        if (prefsKey == angleUnitKey)
+            QVERIFY(run.view().hasFocus());
     }
 
     void readMeBesideTheExecutableOpens()

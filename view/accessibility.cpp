@@ -1,13 +1,17 @@
-// The view as assistive technology sees it: a slider-like control named "Unit circle" whose value
-// reads the angle and its cosine and sine the way the summary panel shows them.
+// The view as assistive technology sees it: a slider named "Unit circle" whose value is the angle
+// in radians, and a spoken text in plain words ("theta 3 pi over 4, cosine minus root 2 over 2,
+// sine root 2 over 2") that speech synthesisers read correctly, where the figure's own symbols
+// (the division slash, the minus sign, the radical and pi) are read as "pi six" or "slash".
 #include "view/orbel_view.h"
 
+#include "platform/accessibility_events.h"
 #include "view/figure_values.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -18,21 +22,28 @@ class OrbelViewAccessible : public QAccessibleWidget, public QAccessibleValueInt
 {
 public:
     explicit OrbelViewAccessible(OrbelView *view)
-        : QAccessibleWidget(view, QAccessible::Slider, QStringLiteral("Unit circle"))
+        : QAccessibleWidget(view, QAccessible::Slider)
     { }
 
     OrbelView *view() const { return static_cast<OrbelView *>(widget()); }
 
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Value)
+        switch (t) {
+        case QAccessible::Name:
+            return view()->accessibleName();
+        // Qt's AT-SPI bridge carries neither the value text nor object attributes, and screen
+        // readers speak a changed description of the focused object: the description is where
+        // the spoken text reaches the user.
+        case QAccessible::Description:
+        case QAccessible::Value:
             return view()->accessibleValueText();
-        if (t == QAccessible::Name)
-            return QStringLiteral("Unit circle");
-        if (t == QAccessible::Description)
-            return QStringLiteral("Drag the point, or use the arrow keys, Page Up, Page Down and "
-                                  "Home, to change the angle theta.");
-        return QAccessibleWidget::text(t);
+        case QAccessible::Help:
+            return OrbelView::tr("Drag the point, or use the arrow keys, Page Up, Page Down and "
+                                 "Home, to change the angle theta.");
+        default:
+            return QAccessibleWidget::text(t);
+        }
     }
 
     void *interface_cast(QAccessible::InterfaceType type) override
@@ -45,7 +56,11 @@ public:
     QVariant currentValue() const override { return double(view()->theta()); }
     void setCurrentValue(const QVariant &value) override
     {
-        view()->setTheta(float(value.toDouble()));
+        // A client may send any number; the angle of the figure stays within two turns.
+        bool ok = false;
+        const double t = value.toDouble(&ok);
+        if (ok && !std::isnan(t))
+            view()->setTheta(float(std::clamp(t, -twoPi, twoPi)));
     }
     QVariant maximumValue() const override { return twoPi; }
     QVariant minimumValue() const override { return -twoPi; }
@@ -59,27 +74,36 @@ QAccessibleInterface *orbelViewFactory(const QString &className, QObject *object
     return nullptr;
 }
 
-// The spoken form of a value: exact where the panel is exact, otherwise three decimals.
-QString spokenValue(float value, const QString &minus)
+QString minusWords(const QString &words)
 {
-    const QString sign = figure::showsMinus(value) ? minus : QString();
+    return OrbelView::tr("minus %1").arg(words);
+}
+
+// A value in words: exact where the panel is exact, otherwise the three decimals it shows.
+QString spokenValue(float value)
+{
     const float a = std::fabs(value);
+    QString words;
     switch (figure::exactFormOf(a)) {
     case figure::ExactForm::RootThreeHalves:
-        return sign + QString::fromUtf8("\u221a3/2");
+        words = OrbelView::tr("%1 over %2").arg(OrbelView::tr("root %1").arg(3)).arg(2);
+        break;
     case figure::ExactForm::RootTwoHalves:
-        return sign + QString::fromUtf8("\u221a2/2");
+        words = OrbelView::tr("%1 over %2").arg(OrbelView::tr("root %1").arg(2)).arg(2);
+        break;
     case figure::ExactForm::Half:
-        return sign + QStringLiteral("1/2");
+        words = OrbelView::tr("%1 over %2").arg(1).arg(2);
+        break;
     case figure::ExactForm::None:
+        words = figure::threeDecimals(a);
         break;
     }
-    return sign + QString::asprintf("%1.3f", double(a));
+    return figure::showsMinus(value) ? minusWords(words) : words;
 }
 
 } // namespace
 
-void installOrbelViewAccessibility()
+void OrbelView::installAccessibility()
 {
     static const bool installed = [] {
         QAccessible::installFactory(orbelViewFactory);
@@ -88,20 +112,49 @@ void installOrbelViewAccessibility()
     Q_UNUSED(installed);
 }
 
+QString OrbelView::spokenAngle() const
+{
+    // Read off the label itself, so that what is heard is what is shown.
+    QString label = m_displayTheta.trimmed();
+    if (m_angleUnit == 1) {
+        label.chop(1); // the degree sign
+        const bool negative = label.startsWith(QLatin1Char('-'));
+        const QString number = negative ? label.mid(1) : label;
+        const QString words = tr("%1 degrees").arg(number);
+        return negative ? minusWords(words) : words;
+    }
+
+    const bool negative = label.startsWith(m_minusString);
+    if (negative)
+        label.remove(0, m_minusString.size());
+    QString words = label;
+    const qsizetype piAt = label.indexOf(m_piString);
+    if (piAt >= 0) {
+        // k π ∕ n, with k and ∕ n left out where they are 1.
+        const QString multiple = label.left(piAt);
+        words = multiple.isEmpty() ? tr("pi") : tr("%1 pi").arg(multiple);
+        const qsizetype slashAt = label.indexOf(m_divString, piAt);
+        if (slashAt >= 0)
+            words = tr("%1 over %2").arg(words, label.mid(slashAt + m_divString.size()));
+    } else if (label != QLatin1String("0")) {
+        words = tr("%1 radians").arg(label);
+    }
+    return negative ? minusWords(words) : words;
+}
+
 QString OrbelView::accessibleValueText() const
 {
-    QString label = m_displayTheta.trimmed();
-    label.replace(m_divString, QStringLiteral("/"));
-    return QStringLiteral("theta = ") + label + QStringLiteral(", cos = ")
-        + spokenValue(std::cos(m_theta), m_minusString) + QStringLiteral(", sin = ")
-        + spokenValue(std::sin(m_theta), m_minusString);
+    return tr("theta %1, cosine %2, sine %3")
+        .arg(spokenAngle(), spokenValue(std::cos(m_theta)), spokenValue(std::sin(m_theta)));
 }
 
 void OrbelView::notifyAngleChanged()
 {
     emit thetaChanged(m_theta);
-    if (!QAccessible::isActive())
+    // Only a view on screen has anyone listening; a print view never speaks.
+    if (!QAccessible::isActive() || !isVisible())
         return;
-    QAccessibleValueChangeEvent event(this, double(m_theta));
-    QAccessible::updateAccessibility(&event);
+    QAccessibleValueChangeEvent valueChange(this, double(m_theta));
+    QAccessible::updateAccessibility(&valueChange);
+    platform::notifyDescriptionChanged(this);
 }

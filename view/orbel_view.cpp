@@ -11,9 +11,6 @@
 #include <algorithm>
 #include <cmath>
 
-// In accessibility.cpp: registers the screen-reader description once for every view.
-void installOrbelViewAccessibility();
-
 OrbelView::OrbelView(const Rect &frame, QWidget *parent)
     : QWidget(parent)
 {
@@ -48,8 +45,8 @@ void OrbelView::initialise()
     // The figure paints every pixel of the view itself, so Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Unit circle"));
-    installOrbelViewAccessibility();
+    installAccessibility();
+    setAccessibleName(tr("Unit circle"));
 }
 
 void OrbelView::setOrigin()

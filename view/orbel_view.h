@@ -77,8 +77,15 @@ public:
     void stepAngle(int direction);
     void stepToStandardAngle(int direction);
 
-    // What a screen reader says of the figure, e.g. "theta = 3π/4, cos = −√2/2, sin = √2/2".
+    // What a screen reader says of the figure, in words that speech reads correctly:
+    // "theta 3 pi over 4, cosine minus root 2 over 2, sine root 2 over 2".
     QString accessibleValueText() const;
+    // The angle label in words: "minus 5 pi over 6", "1.20 radians", "minus 120 degrees".
+    QString spokenAngle() const;
+
+    // Registers the view's accessible interface with Qt. It must come before anything asks Qt
+    // for the view's interface (setting its accessible name does): Qt keeps the first one made.
+    static void installAccessibility();
 
     QSize sizeHint() const override { return QSize(640, 480); }
     QSize minimumSizeHint() const override { return QSize(240, 200); }

@@ -1,0 +1,196 @@
+#!/usr/bin/python3
+# The program as a screen reader meets it: started under Xvfb with its own session bus and the
+# AT-SPI registry, read through pyatspi. The circle view is a slider with a value; every key that
+# turns the point raises events from it and leaves its spoken text in plain words; the radio
+# buttons' and check boxes' accessible actions reach the figure and the preferences; and nothing a
+# speech synthesiser reads carries the symbols it reads badly.
+# Usage: accessibility.py PROGRAM
+import math
+import os
+import signal
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from stack import Stack  # noqa: E402
+
+# The symbols that speech reads as "pi six" or "slash": division slash, minus sign, radical, pi.
+UNSPEAKABLE = ["\u2215", "\u2212", "\u221a", "\u03c0"]
+
+failures = []
+
+
+def check(condition, what):
+    print(("ok    " if condition else "FAIL  ") + what, flush=True)
+    if not condition:
+        failures.append(what)
+    return condition
+
+
+def main(program):
+    signal.alarm(150)  # the whole test, however the stack misbehaves
+    with Stack() as stack:
+        stack.run_program([program])
+        import pyatspi  # after the buses exist: it connects on import
+        from gi.repository import GLib
+
+        def pump(seconds):
+            deadline = time.monotonic() + seconds
+            context = GLib.MainContext.default()
+            while time.monotonic() < deadline:
+                while context.pending():
+                    context.iteration(False)
+                time.sleep(0.02)
+
+        def find_application():
+            deadline = time.monotonic() + 30
+            while time.monotonic() < deadline:
+                desktop = pyatspi.Registry.getDesktop(0)
+                for app in desktop:
+                    if app is not None and app.name == "unitcircle":
+                        return app
+                pump(0.2)
+            return None
+
+        app = find_application()
+        if not check(app is not None, "the program registers with the accessibility bus"):
+            return
+
+        def walk(node):
+            yield node
+            for child in node:
+                if child is not None:
+                    yield from walk(child)
+
+        def find(role, name_prefix):
+            for node in walk(app):
+                if node.getRole() == role and node.name.startswith(name_prefix):
+                    return node
+            return None
+
+        view = find(pyatspi.ROLE_SLIDER, "Unit circle")
+        if not check(view is not None, "the circle view is a slider named \"Unit circle\u2026\""):
+            for node in walk(app):
+                print("      ", node.getRoleName(), repr(node.name))
+            return
+        value = view.queryValue()
+        check(value.currentValue == 0.0, "its value is the angle, 0 at start")
+        check(abs(value.minimumValue + 2 * math.pi) < 1e-9 and abs(value.maximumValue - 2 * math.pi) < 1e-9,
+              "its range is -2\u03c0 to 2\u03c0")
+        check(abs(value.minimumIncrement - math.radians(5)) < 1e-9, "its step is 5 degrees")
+
+        events = []
+
+        def record(event):
+            if event.source == view:
+                events.append(event.type)
+
+        pyatspi.Registry.registerEventListener(
+            record, "object:property-change:accessible-value",
+            "object:property-change:accessible-description",
+            "object:property-change:accessible-name")
+
+        stack.focus_program_window()
+        pump(1.0)
+        check(view.getState().contains(pyatspi.STATE_FOCUSED), "keyboard focus reaches the view")
+
+        def spoken():
+            return view.description
+
+        def press(key):
+            del events[:]
+            stack.xdotool("key", key)
+            pump(0.6)
+            return list(events)
+
+        for key in ["Home", "Prior", "Prior", "Prior"]:
+            raised = press(key)
+            check(len(raised) >= 1, "%s raises an event from the view (%s)" % (key, ", ".join(raised)))
+        text = spoken()
+        print("      at pi/3 the view says: %r" % text)
+        for words in ["pi over 3", "1 over 2", "root 3 over 2"]:
+            check(words in text, "at pi/3 the spoken text contains %r" % words)
+        check(abs(value.currentValue - math.pi / 3) < 1e-6, "the value is pi/3 in radians")
+
+        press("Right")
+        text = spoken()
+        print("      one step on the view says: %r" % text)
+        check("1.13 radians" in text, "one Right later it contains '1.13 radians'")
+
+        degrees = find(pyatspi.ROLE_RADIO_BUTTON, "Degrees")
+        action = degrees.queryAction()
+        names = [action.getName(i) for i in range(action.nActions)]
+        del events[:]
+        check("Toggle" in names, "the Degrees button offers Toggle (%s)" % ", ".join(names))
+        action.doAction(names.index("Toggle"))
+        pump(1.0)
+        text = spoken()
+        print("      after Degrees is toggled the view says: %r" % text)
+        check("65 degrees" in text, "after the Degrees button's Toggle action it contains '65 degrees'")
+        check(len(events) >= 1, "the change of unit raises an event from the view")
+
+        cosine_sine = find(pyatspi.ROLE_CHECK_BOX, "Cosine and sine")
+        action = cosine_sine.queryAction()
+        names = [action.getName(i) for i in range(action.nActions)]
+        action.doAction(names.index("Toggle"))
+        pump(1.0)
+
+        # The choices made through the actions reach the preferences as clicks would.
+        conf = os.path.join(stack.config_home, "unitcircle", "unitcircle.conf")
+        stored = ""
+        deadline = time.monotonic() + 10
+        while time.monotonic() < deadline:
+            if os.path.exists(conf):
+                with open(conf, encoding="utf-8") as f:
+                    stored = f.read()
+                if "prefs_angleUnit=1" in stored and "prefs_sinCos=1" in stored:
+                    break
+            pump(0.2)
+        check("prefs_angleUnit=1" in stored, "the Toggle action on Degrees is stored")
+        check("prefs_sinCos=1" in stored, "the Toggle action on Cosine and sine is stored")
+
+        # A drag along the circle: a quarter turn from the positive x axis, in steps.
+        extents = view.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        cx, cy = extents.x + extents.width / 2.0, extents.y + extents.height / 2.0
+        r = min(extents.width, extents.height) / 3.0
+        press("Home")
+        stack.xdotool("mousemove", str(int(cx + r)), str(int(cy)))
+        stack.xdotool("mousedown", "1")
+        pump(0.3)
+        steps_heard = 0
+        for degrees_on_circle in (20, 40, 60, 90):
+            del events[:]
+            a = math.radians(degrees_on_circle)
+            stack.xdotool("mousemove", str(int(cx + r * math.cos(a))), str(int(cy - r * math.sin(a))))
+            pump(0.4)
+            steps_heard += 1 if events else 0
+        stack.xdotool("mouseup", "1")
+        pump(0.4)
+        check(steps_heard == 4, "every drag step raises an event from the view (%d of 4)" % steps_heard)
+        check("90 degrees" in spoken(), "the drag to the top ends at 90 degrees: %r" % spoken())
+
+        # Nothing that speech reads carries the symbols it reads badly.
+        for node in walk(app):
+            for what, text in (("name", node.name), ("description", node.description)):
+                bad = [c for c in UNSPEAKABLE if c in text]
+                if bad:
+                    check(False, "%s %r has a %s with %s: %r"
+                          % (node.getRoleName(), node.name, what, " ".join(bad), text))
+        check(True, "no name or description in the window holds \u2215, \u2212, \u221a or \u03c0")
+
+        check(stack.program.poll() is None, "the program is still running")
+        log = stack.program_log()
+        check("ValueChanged event and no ValueInterface" not in log, "Qt found the view's value interface")
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 2:
+        sys.exit("usage: accessibility.py PROGRAM")
+    try:
+        main(os.path.abspath(sys.argv[1]))
+    except Exception as error:  # a broken stack is a failure, never a pass
+        import traceback
+        traceback.print_exc()
+        failures.append(str(error))
+    print("%d failure(s)" % len(failures))
+    sys.exit(1 if failures else 0)

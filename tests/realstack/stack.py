@@ -1,0 +1,159 @@
+# The real desktop stack for a test, started and ended by the test itself: an X server (Xvfb), a
+# D-Bus session bus, the AT-SPI accessibility bus with its registry, and the program under test.
+# Every process is started in a session of its own and ended, with all it spawned, by its id.
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+
+class Stack:
+    def __init__(self, accessibility=True):
+        self.accessibility = accessibility
+        self.processes = []
+        self.scratch = tempfile.mkdtemp(prefix="unitcircle-stack-")
+        self.env = dict(os.environ)
+        runtime = os.path.join(self.scratch, "run")
+        os.makedirs(runtime, mode=0o700)
+        self.config_home = os.path.join(self.scratch, "config")
+        os.makedirs(self.config_home)
+        self.env.update(
+            {
+                "XDG_RUNTIME_DIR": runtime,
+                "XDG_CONFIG_HOME": self.config_home,
+                "HOME": self.scratch,
+                # The suite runs offscreen; the program here must meet the real window system.
+                "QT_QPA_PLATFORM": "xcb",
+                "QT_LOGGING_RULES": "unitcircle.surd=false",
+                "NO_AT_BRIDGE": "0",
+            }
+        )
+        self.env.pop("SESSION_MANAGER", None)
+
+    def _start(self, argv, **kwargs):
+        process = subprocess.Popen(
+            argv,
+            env=self.env,
+            start_new_session=True,
+            stdin=subprocess.DEVNULL,
+            **kwargs,
+        )
+        self.processes.append(process)
+        return process
+
+    def start_display(self):
+        read_end, write_end = os.pipe()
+        self._start(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+            pass_fds=(write_end,),
+            stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL,
+        )
+        os.close(write_end)
+        number = b""
+        with os.fdopen(read_end, "rb") as pipe:
+            while not number.endswith(b"\n"):
+                chunk = pipe.read(1)
+                if not chunk:
+                    raise RuntimeError("Xvfb did not start")
+                number += chunk
+        self.env["DISPLAY"] = ":" + number.decode().strip()
+
+    def start_session_bus(self):
+        bus = self._start(
+            ["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+            stdout=subprocess.PIPE,
+            stderr=subprocess.DEVNULL,
+        )
+        address = bus.stdout.readline().decode().strip()
+        if not address:
+            raise RuntimeError("the session bus did not start")
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
+
+    def start_accessibility_bus(self):
+        self._start(
+            ["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+            stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL,
+        )
+        # The launcher owns org.a11y.Bus on the session bus once the accessibility bus is up.
+        deadline = time.monotonic() + 15
+        while time.monotonic() < deadline:
+            probe = subprocess.run(
+                ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
+                 "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
+                env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            if probe.returncode == 0:
+                return
+            time.sleep(0.1)
+        raise RuntimeError("the accessibility bus did not start")
+
+    def up(self):
+        self.start_display()
+        self.start_session_bus()
+        if self.accessibility:
+            self.start_accessibility_bus()
+            self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+        # Whatever runs in this process (pyatspi) talks to these buses.
+        os.environ.update({k: self.env[k] for k in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS")})
+        return self
+
+    def run_program(self, argv, extra_env=None):
+        env = dict(self.env)
+        env.update(extra_env or {})
+        log = open(os.path.join(self.scratch, "program.log"), "wb")
+        process = subprocess.Popen(argv, env=env, start_new_session=True, stdin=subprocess.DEVNULL,
+                                   stdout=log, stderr=subprocess.STDOUT)
+        self.processes.append(process)
+        self.program = process
+        return process
+
+    def program_log(self):
+        with open(os.path.join(self.scratch, "program.log"), "rb") as log:
+            return log.read().decode(errors="replace")
+
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *args], env=self.env, check=False,
+                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                              timeout=20).stdout.decode()
+
+    def focus_program_window(self):
+        """Gives the program's top-level window the keyboard focus: there is no window manager."""
+        deadline = time.monotonic() + 15
+        while time.monotonic() < deadline:
+            # Qt makes helper windows too; the main window is the visible one with a title.
+            for window in self.xdotool("search", "--onlyvisible", "--pid", str(self.program.pid),
+                                       "--name", ".").split():
+                self.xdotool("windowfocus", "--sync", window)
+                return window
+            time.sleep(0.2)
+        raise RuntimeError("the program's window never appeared")
+
+    def down(self):
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                try:
+                    os.killpg(process.pid, signal.SIGTERM)
+                except ProcessLookupError:
+                    pass
+        for process in reversed(self.processes):
+            try:
+                process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                os.killpg(process.pid, signal.SIGKILL)
+                process.wait()
+            # What the process spawned in its session (the accessibility bus and its registry).
+            try:
+                os.killpg(process.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+        shutil.rmtree(self.scratch, ignore_errors=True)
+
+    def __enter__(self):
+        return self.up()
+
+    def __exit__(self, *exc):
+        self.down()
+        return False
