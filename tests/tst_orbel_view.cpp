@@ -299,6 +299,17 @@ void TestOrbelView::setTheta_data()
         << "-360\u00b0";
     QTest::newRow("just short of a full turn snaps onto it")
         << 6.25f << float(6.283185307179586) << true << "2" + pi << "360\u00b0";
+    // Beyond a turn the angle winds back like a pointer in its direction: the figure never
+    // names 4π or 6π.
+    QTest::newRow("two full turns wind back to 0") << 12.576f << 0.0f << true << "0"
+                                                   << "  0\u00b0";
+    QTest::newRow("three full turns wind back to 0") << 18.86f << 0.0f << true << "0"
+                                                     << "  0\u00b0";
+    QTest::newRow("minus two full turns wind back to 0") << -12.576f << 0.0f << true << "0"
+                                                         << "  0\u00b0";
+    QTest::newRow("100 winds back within a turn, onto 11pi/6")
+        << 100.0f << float(11 * 3.141592653589793 / 6) << true << "11" + pi + bar + "6"
+        << "330\u00b0";
 }
 
 void TestOrbelView::setTheta()

@@ -75,9 +75,12 @@ void OrbelView::setTheta(float t)
     m_theta = t;
     process(Point { std::cos(t), std::sin(t) });
     // A full turn snapped to the float nearest 2π lies a hair past it, so its sine has the sign
-    // of the far side of the axis and the winding rule would bring it back as 0. Keep the turn:
-    // a printed "2π" must not come out as "0".
-    if (m_theta == 0.0f && double(std::fabs(t)) > 6.28) {
+    // of the far side of the axis and the winding rule would bring it back as 0. Keep the turn
+    // (a printed "2π" must not come out as "0"), but only for an angle that itself snaps to a
+    // full turn: any other angle beyond it is wound back like a pointer in its direction.
+    constexpr double twoPi = 6.283185307179586;
+    constexpr double snapWindow = 0.075;
+    if (m_theta == 0.0f && std::fabs(double(std::fabs(t)) - twoPi) < snapWindow) {
         m_theta = t;
         m_displayTheta = normalizeAngle(m_theta);
     }
