@@ -4,9 +4,11 @@
 #include "platform/styled_text.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QHash>
 #include <QPainter>
+#include <QRawFont>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -50,7 +52,51 @@ struct LaidLine
     float width = 0.0f;
 };
 
+// A font's vertical metrics as the font itself gives them.
+struct DesignMetrics
+{
+    float ascent = 0.0f;
+    float descent = 0.0f;
+    float leading = 0.0f;
+    float xHeight = 0.0f;
+};
+
+// FreeType rounds a scalable font's ascent and descent to whole pixels at the size in use, and Qt
+// measures an x-height that the font does not state from the glyph "x", rounded up the same way:
+// a 10-pixel Nimbus Sans has an ascent of 11 for 10.75 and an x-height of 6 for 5.24. At the
+// font's design size one pixel is one font unit, so measured there and scaled back the metrics are
+// exact to a unit. Every pass asks for the same few fonts: each is measured once.
+const DesignMetrics &designMetrics(const QFont &font)
+{
+    static QHash<QString, DesignMetrics> cache;
+    const QString key = font.key();
+    if (const auto found = cache.constFind(key); found != cache.constEnd())
+        return *found;
+
+    const qreal unitsPerEm = QRawFont::fromFont(font).unitsPerEm();
+    QFont design(font);
+    qreal scale = 1.0;
+    if (font.pixelSize() > 0 && unitsPerEm >= 16.0 && unitsPerEm <= 16384.0) {
+        design.setPixelSize(int(unitsPerEm));
+        scale = font.pixelSize() / unitsPerEm;
+    }
+    const QFontMetricsF metrics(design);
+    DesignMetrics m;
+    m.ascent = float(metrics.ascent() * scale);
+    m.descent = float(metrics.descent() * scale);
+    m.leading = float(std::max<qreal>(metrics.leading(), 0.0) * scale);
+    m.xHeight = float(metrics.xHeight() * scale);
+    if (cache.size() >= 256)
+        cache.clear();
+    return *cache.insert(key, m);
+}
+
 } // namespace
+
+float xHeightOf(const QFont &font)
+{
+    return designMetrics(font).xHeight;
+}
 
 // A text laid out once: measuring and drawing it again reuse the same glyphs.
 struct StyledTextLayout
@@ -115,13 +161,23 @@ std::shared_ptr<const StyledTextLayout> layOut(const QString &text,
         textLayout.endLayout();
 
         if (textLine.isValid()) {
-            line.ascent = float(textLine.ascent());
-            line.descent = float(textLine.descent());
+            // The tallest font of the line decides its height, as Qt's layout would, from the
+            // unrounded metrics.
+            float leading = 0.0f;
+            const auto include = [&](const QFont &font) {
+                const DesignMetrics &m = designMetrics(font);
+                line.ascent = std::max(line.ascent, m.ascent);
+                line.descent = std::max(line.descent, m.descent);
+                leading = std::max(leading, m.leading);
+            };
+            if (runs.empty())
+                include(lineStyle.font);
+            for (const Run &run : runs)
+                include(run.attributes->font);
             // The advance, as a typesetter measures it: trailing spaces count, ink that overhangs
             // the last glyph does not.
             line.width = float(textLine.horizontalAdvance());
-            line.height = float(textLine.ascent() + textLine.descent()
-                                + std::max<qreal>(textLine.leading(), 0));
+            line.height = line.ascent + line.descent + leading;
             for (const Run &run : runs)
                 line.pieces.push_back(Piece { textLine.glyphRuns(run.from, run.length),
                                               run.attributes->color,

@@ -31,6 +31,9 @@ struct TextAttributes
 // the width of the widest line, the height of all of them.
 Size sizeWithAttributes(const QString &text, const TextAttributes &attributes);
 
+// The x-height of a font as the font gives it, unrounded (Qt's own rounds up to whole pixels).
+float xHeightOf(const QFont &font);
+
 // Draws a plain string with the lower-left corner of its box at (x, y) of the painter, whose y axis
 // points down (the caller has undone any flip).
 void drawTextWithAttributes(QPainter &painter, const QString &text,

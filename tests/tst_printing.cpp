@@ -25,6 +25,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <cmath>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -381,6 +382,41 @@ private slots:
         QCOMPARE(text.contains(QStringLiteral("\u221a")), sinCos);
         // The reference points name the standard angles in either case.
         QVERIFY2(text.contains(QStringLiteral("5\u03c0")), qPrintable(text));
+    }
+
+    // At u = 136.5 the panel is set in 10 points, each line 2.8 x-heights of the font high:
+    // about 14.5 points, where Qt's x-height rounded to whole pixels made 16.8.
+    void panelLinesArePrintedAtTheFontsOwnLineHeight()
+    {
+        view().setTheta(float(pi / 6.0));
+        view().setSinCos(true);
+        const QString pdf = prepare();
+        QVERIFY(printThroughDialog(true));
+        QCOMPARE(m_seen.size(), size_t(1));
+        QVERIFY(sameBits(m_seen.front().unit, 136.5f));
+
+        const QString boxes = run(QStringLiteral("pdftotext"),
+                                  { QStringLiteral("-bbox"), QStringLiteral("-enc"),
+                                    QStringLiteral("UTF-8"), pdf, QStringLiteral("-") });
+        // The top of each line's first word: the theta of the first line, cos(θ), sin(θ).
+        std::vector<double> tops;
+        const QRegularExpression word(
+            QStringLiteral("<word xMin=\"[0-9.]+\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+        for (auto it = word.globalMatch(boxes); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            const QString text = m.captured(2);
+            if (text == QStringLiteral("\u03b8") || text.startsWith(QStringLiteral("cos(\u03b8)"))
+                || text.startsWith(QStringLiteral("sin(\u03b8)")))
+                tops.push_back(m.captured(1).toDouble());
+        }
+        QVERIFY2(tops.size() == 3, qPrintable(boxes));
+        for (size_t i = 1; i < tops.size(); ++i) {
+            const double step = tops[i] - tops[i - 1];
+            QVERIFY2(std::fabs(step - 2.8 * 5.16) <= 0.6,
+                     qPrintable(QStringLiteral("line %1 is %2 points below the one above")
+                                    .arg(i + 1)
+                                    .arg(step)));
+        }
     }
 
     void printMenuCommandPrints()

@@ -3,6 +3,7 @@
 #include "render_helpers.h"
 
 #include <QFontMetricsF>
+#include <QRawFont>
 #include <QtTest>
 
 #include <cmath>
@@ -39,9 +40,17 @@ StyledText expectedPanel(const OrbelView &view, const QStringList &lines, int fo
         text.append(view.squareRootOf(joined.at(j + 2) == QLatin1Char('2') ? 2 : 3, a));
         i = j + 6;
     }
-    const float xHeight = float(QFontMetricsF(a.font).xHeight());
+    const float xHeight = xHeightOf(a.font);
     text.setLineHeight(float(double(xHeight) * 2.8), 0, text.length());
     return text;
+}
+
+// The x-height as the outline of the glyph "x" has it, unhinted and unrounded.
+float outlineXHeight(const QFont &font)
+{
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QList<quint32> x = raw.glyphIndexesForString(QStringLiteral("x"));
+    return x.isEmpty() ? 0.0f : float(raw.pathForGlyph(x.first()).boundingRect().height());
 }
 
 OrbelView *panelView(float u)
@@ -95,6 +104,8 @@ private slots:
     void box_data();
     void box();
     void boxWidthIgnoresTheAngle();
+    void lineHeightComesFromTheFontsOwnXHeight_data();
+    void lineHeightComesFromTheFontsOwnXHeight();
 };
 
 void TestSummaryPanel::panelText_data()
@@ -199,7 +210,7 @@ void TestSummaryPanel::box()
     const TextAttributes a = view->fontAttributeWithSize(fontSize, 0, 0.0f);
     const float referenceWidth
         = sizeWithAttributes(QStringLiteral("cos(T) = 0.12345\n\n\n"), a).width;
-    const float lineHeight = float(double(float(QFontMetricsF(a.font).xHeight())) * 2.8);
+    const float lineHeight = float(double(outlineXHeight(a.font)) * 2.8);
     const Rect box { Point { 0.97f * u, 0.98f * u },
                      Size { referenceWidth + 0.06f * u, 3.0f * lineHeight + 0.04f * u } };
 
@@ -266,6 +277,27 @@ void TestSummaryPanel::boxWidthIgnoresTheAngle()
                      qPrintable(view->displayTheta()));
         }
     }
+}
+
+void TestSummaryPanel::lineHeightComesFromTheFontsOwnXHeight_data()
+{
+    QTest::addColumn<int>("fontSize");
+    for (int size : { 9, 10, 12, 20, 37 })
+        QTest::addRow("%d points", size) << size;
+}
+
+// Qt rounds the x-height of a font that does not state one up to whole pixels (6 for 5.24 at
+// ten points); the panel's lines are 2.8 x-heights of the font itself.
+void TestSummaryPanel::lineHeightComesFromTheFontsOwnXHeight()
+{
+    QFETCH(int, fontSize);
+    OrbelView view;
+    const QFont font = view.fontAttributeWithSize(fontSize, 0, 0.0f).font;
+    const float expected = outlineXHeight(font);
+    QVERIFY(expected > 0.4f * fontSize && expected < 0.6f * fontSize);
+    const float actual = xHeightOf(font);
+    QVERIFY2(std::fabs(actual - expected) <= 0.01f * fontSize,
+             qPrintable(QStringLiteral("%1 against %2").arg(actual).arg(expected)));
 }
 
 QTEST_MAIN(TestSummaryPanel)

@@ -4,8 +4,6 @@
 #include "platform/graphics.h"
 #include "view/figure_values.h"
 
-#include <QFontMetricsF>
-
 #include <cmath>
 
 void OrbelView::drawResume(Graphics &g)
@@ -23,7 +21,7 @@ void OrbelView::drawResume(Graphics &g)
     text.insert(displayedValue(std::cos(m_theta), attributes), length - 11);
     text.insert(displayedValue(std::sin(m_theta), attributes), text.length());
 
-    const float xHeight = float(QFontMetricsF(attributes.font).xHeight());
+    const float xHeight = xHeightOf(attributes.font);
     const float lineHeight = float(double(xHeight) * 2.8);
     text.setLineHeight(lineHeight, 0, text.length());
 
