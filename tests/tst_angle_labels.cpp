@@ -155,10 +155,14 @@ void TestAngleLabels::unmatchedAngleIsLeftAlone_data()
     QTest::newRow("6.18, short of the window of 2pi") << 6.18f << "6.18"
                                                       << "354\u00b0";
     // printf rounds the exact binary value, and an exact tie to the even digit.
-    QTest::newRow("a tie rounds down to the even digit") << 0.625f << "0.62" << " 36\u00b0";
-    QTest::newRow("another tie rounds down to even") << 1.125f << "1.12" << " 64\u00b0";
-    QTest::newRow("a negative tie rounds up to even") << -1.375f << minus + "1.38" << "-79\u00b0";
-    QTest::newRow("a tie rounds up to the even digit") << 0.875f << "0.88" << " 50\u00b0";
+    QTest::newRow("a tie rounds down to the even digit") << 0.625f << "0.62"
+                                                         << " 36\u00b0";
+    QTest::newRow("another tie rounds down to even") << 1.125f << "1.12"
+                                                     << " 64\u00b0";
+    QTest::newRow("a negative tie rounds up to even") << -1.375f << minus + "1.38"
+                                                      << "-79\u00b0";
+    QTest::newRow("a tie rounds up to the even digit") << 0.875f << "0.88"
+                                                       << " 50\u00b0";
     QTest::newRow("not a number") << std::numeric_limits<float>::quiet_NaN() << "nan"
                                   << "nan\u00b0";
     QTest::newRow("infinity") << std::numeric_limits<float>::infinity() << "inf"

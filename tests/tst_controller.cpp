@@ -319,9 +319,8 @@ private slots:
         // Assistive technology and voice control change a control through its accessible
         // action, which toggles it without a click; the keyboard presses Space.
         for (const char *how : { "click", "space", "toggle action" }) {
-            const auto row = [how](const char *name) {
-                return &QTest::addRow("%s by %s", name, how);
-            };
+            const auto row
+                = [how](const char *name) { return &QTest::addRow("%s by %s", name, how); };
             *row("standard angles box turned on")
                 << "standardAngles" << 1 << standardAnglesKey << 1 << how;
             *row("standard angles box turned off again")

@@ -429,7 +429,8 @@ void TestFigureDrawing::standardAngles()
         const bool standard
             = std::fmod(degrees + 360.0, 90.0) != 15.0 && std::fmod(degrees + 360.0, 90.0) != 75.0;
         const QString where = QString::number(degrees);
-        // A wide degree label (-180°) may cover the centre of its dot: any pixel of the dot will do.
+        // A wide degree label (-180°) may cover the centre of its dot: any pixel of the dot will
+        // do.
         QVERIFY2(anyNear(with, polar(80, degrees), 1, nearBlack) == standard, qPrintable(where));
         QVERIFY2(!anyNear(without, polar(80, degrees), 1, nearBlack), qPrintable(where));
     }

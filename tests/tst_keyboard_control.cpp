@@ -174,10 +174,12 @@ private slots:
         QTest::newRow("a negative exact cosine")
             << float(3 * pi / 4) << 0
             << "theta 3 pi over 4, cosine minus root 2 over 2, sine root 2 over 2";
-        QTest::newRow("a half turn") << float(pi) << 0 << "theta pi, cosine minus 1.000, sine 0.000";
+        QTest::newRow("a half turn")
+            << float(pi) << 0 << "theta pi, cosine minus 1.000, sine 0.000";
         QTest::newRow("minus a half turn")
             << float(-pi) << 0 << "theta minus pi, cosine minus 1.000, sine 0.000";
-        QTest::newRow("a full turn") << float(2 * pi) << 0 << "theta 2 pi, cosine 1.000, sine 0.000";
+        QTest::newRow("a full turn")
+            << float(2 * pi) << 0 << "theta 2 pi, cosine 1.000, sine 0.000";
         QTest::newRow("a quarter turn, whose cosine is a tiny negative number")
             << float(pi / 2) << 0 << "theta pi over 2, cosine 0.000, sine 1.000";
         QTest::newRow("a negative multiple")
@@ -192,7 +194,8 @@ private slots:
         QTest::newRow("negative degrees")
             << float(-2 * pi / 3) << 1
             << "theta minus 120 degrees, cosine minus 1 over 2, sine minus root 3 over 2";
-        QTest::newRow("unsnapped degrees") << 1.2f << 1 << "theta 69 degrees, cosine 0.362, sine 0.932";
+        QTest::newRow("unsnapped degrees")
+            << 1.2f << 1 << "theta 69 degrees, cosine 0.362, sine 0.932";
         QTest::newRow("zero degrees") << 0.0f << 1 << "theta 0 degrees, cosine 1.000, sine 0.000";
     }
 

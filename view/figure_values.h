@@ -73,8 +73,8 @@ inline QString printfFixed(double value, int precision, int width = 0)
 {
     // The largest double has 309 digits before the point.
     char buffer[400];
-    const std::to_chars_result written = std::to_chars(
-        buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
+    const std::to_chars_result written
+        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
     const int length = written.ec == std::errc() ? int(written.ptr - buffer) : 0;
     QString text(std::max(0, width - length), QLatin1Char(' '));
     text += QLatin1String(buffer, length);
