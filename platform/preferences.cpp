@@ -1,8 +1,15 @@
 // Integer preferences over QSettings. Only a whole integer counts: a value that does not parse as
 // one (text, a fraction, a list) reads 0, like a key that was never written.
+//
+// The file is read as text. Qt's own INI format decodes an "@Variant(...)" value by deserializing
+// whatever the bytes name, so a damaged or hand-edited file could make the program reserve
+// gigabytes for a list it only claims to hold; here every value stays the string it is. Qt still
+// places the file, locks it, merges the changes of two running copies and writes it atomically.
 #include "platform/preferences.h"
 
 #include <QCoreApplication>
+#include <QIODevice>
+#include <QMap>
 #include <QVariant>
 
 #include <limits>
@@ -10,6 +17,66 @@
 namespace platform {
 
 namespace {
+
+const QString topLevel = QStringLiteral("General");
+
+// INI text: "[Section]" lines and "key=value" lines; keys of [General] are at the top level,
+// those of other sections are "Section/key". Anything else (comments, noise) is passed over.
+bool readText(QIODevice &device, QSettings::SettingsMap &map)
+{
+    QString section;
+    while (!device.atEnd()) {
+        const QString line = QString::fromUtf8(device.readLine()).trimmed();
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            section = line.mid(1, line.size() - 2).trimmed();
+            if (section == topLevel)
+                section.clear();
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals <= 0 || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
+            continue;
+        const QString key = line.left(equals).trimmed();
+        if (key.isEmpty())
+            continue;
+        QString value = line.mid(equals + 1).trimmed();
+        // INI quotes a value to keep its spaces; the quotes are not part of it.
+        if (value.size() >= 2 && value.startsWith(QLatin1Char('"'))
+            && value.endsWith(QLatin1Char('"')))
+            value = value.mid(1, value.size() - 2);
+        map.insert(section.isEmpty() ? key : section + QLatin1Char('/') + key, value);
+    }
+    return true;
+}
+
+// Written back the way it was read: the top-level keys under [General] first, then each other
+// section, every value as its text on one line.
+bool writeText(QIODevice &device, const QSettings::SettingsMap &map)
+{
+    QMap<QString, QByteArray> sections; // the top level sorts first, as ""
+    for (auto it = map.cbegin(); it != map.cend(); ++it) {
+        const qsizetype slash = it.key().indexOf(QLatin1Char('/'));
+        QString value = it.value().toString();
+        value.replace(QLatin1Char('\n'), QLatin1Char(' '))
+            .replace(QLatin1Char('\r'), QLatin1Char(' '));
+        sections[slash < 0 ? QString() : it.key().left(slash)]
+            += it.key().mid(slash + 1).toUtf8() + '=' + value.toUtf8() + '\n';
+    }
+    QByteArray text;
+    for (auto it = sections.cbegin(); it != sections.cend(); ++it) {
+        if (!text.isEmpty())
+            text += '\n';
+        text += '[' + (it.key().isEmpty() ? topLevel : it.key()).toUtf8() + "]\n" + it.value();
+    }
+    return device.write(text) == text.size();
+}
+
+QSettings::Format textFormat()
+{
+    static const QSettings::Format format
+        = QSettings::registerFormat(QStringLiteral("conf"), readText, writeText);
+    return format;
+}
 
 Preferences *s_standard = nullptr;
 
@@ -43,8 +110,8 @@ int Preferences::integerForKey(const QString &key) const
     const QVariant value = m_settings.value(key);
     if (!value.isValid())
         return 0;
-    // An INI file gives back strings; a value set in this run keeps its own type.
-    if (value.typeId() == QMetaType::QString || value.typeId() == QMetaType::QByteArray) {
+    // The file gives back strings; a value set in this run keeps its own type.
+    if (value.typeId() == QMetaType::QString) {
         bool ok = false;
         const int n = value.toString().trimmed().toInt(&ok);
         return ok ? n : 0;
@@ -59,6 +126,11 @@ int Preferences::integerForKey(const QString &key) const
     }
     return 0;
 }
+
+Preferences::Preferences()
+    : m_settings(textFormat(), QSettings::UserScope, QCoreApplication::organizationName(),
+                 QCoreApplication::applicationName())
+{ }
 
 void Preferences::setInteger(int value, const QString &key)
 {

@@ -27,7 +27,7 @@ public:
     Preferences &operator=(const Preferences &) = delete;
 
 private:
-    Preferences() = default;
+    Preferences();
 
     QSettings m_settings;
 };

@@ -21,8 +21,10 @@ for harness in "$build"/fuzz/fuzz_*; do
   seeds=fuzz/corpus/$subject
   mkdir -p "$scratch/$subject"
   echo "== $name: $runs runs (at most ${seconds}s) from $seeds"
-  # Crash inputs land in the scratch directory too; the log names them.
+  # Crash inputs land in the scratch directory too; the log names them. A single allocation of
+  # more than 256 MB is a finding: no input may decide how much memory the program asks for.
   if ! "$harness" -runs="$runs" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2560 \
+      -malloc_limit_mb=256 \
       -artifact_prefix="$scratch/" -print_final_stats=1 "$scratch/$subject" "$seeds" \
       > "$scratch/$name.log" 2>&1; then
     tail -n 60 "$scratch/$name.log"
