@@ -1,6 +1,7 @@
-// The print command: the shared settings get 33-point margins, a print view exactly the size of
-// the printable area takes the on-screen view's angle and choices, and after the print dialog it
-// runs the one drawing pass of the figure (drawRect) on the page, in points, as a non-screen pass.
+// The print command: the shared settings get 33-point margins, the print dialog runs, and then a
+// print view exactly the size of the printable area of the paper chosen takes the on-screen view's
+// angle and choices and runs the one drawing pass of the figure (drawRect) on the page, in points,
+// as a non-screen pass.
 #include "app/printing.h"
 #include "app/controller.h"
 
@@ -33,8 +34,8 @@ std::function<void(const PrintPass &)> &passObserver()
     return observer;
 }
 
-// Centring: the view in the middle of the printable area. With the settings as the
-// request left them the offset is nil; it only matters when the dialog changed the paper.
+// The view in the middle of the printable area, which the painter's origin is the corner of: the
+// view is that area's size, so the centring only takes up the rounding of w and h to floats.
 void drawPage(QPrinter &printer, OrbelView &printView, float w, float h)
 {
     QPainter painter;
@@ -71,15 +72,8 @@ void setPassObserver(std::function<void(const PrintPass &)> observer)
     passObserver() = std::move(observer);
 }
 
-} // namespace printing
-
-void Controller::print(QObject *)
+void setMargins(QPrinter &printer)
 {
-    if (!orbelView)
-        return;
-
-    QPrinter &printer = printing::sharedPrintInfo();
-
     // Set again at every request, whatever an earlier request or dialog left in the settings.
     const float margin = 33.0f;
     QPageLayout layout = printer.pageLayout();
@@ -89,7 +83,11 @@ void Controller::print(QObject *)
     layout.setLeftMargin(margin);
     layout.setRightMargin(margin);
     printer.setPageLayout(layout);
+}
 
+void printFigure(QPrinter &printer, const OrbelView &view)
+{
+    // The paper and orientation in force, and the margins as the settings hold them.
     const QPageLayout applied = printer.pageLayout();
     const QSizeF paper = applied.fullRect(QPageLayout::Point).size();
     const QMarginsF margins = applied.margins(QPageLayout::Point);
@@ -106,10 +104,28 @@ void Controller::print(QObject *)
         = std::make_unique<OrbelView>(Rect { Point { 0.0f, 0.0f }, Size { w, h } });
     printView->translateOriginToPoint(Point { 0.5f * w, 0.5f * h });
     // The unit first, so that the label setTheta builds is already in it.
-    printView->setAngleUnit(orbelView->angleUnit());
-    printView->setTheta(orbelView->theta());
-    printView->setStandardAngles(orbelView->standardAngles());
-    printView->setSinCos(orbelView->sinCos());
+    printView->setAngleUnit(view.angleUnit());
+    printView->setTheta(view.theta());
+    printView->setStandardAngles(view.standardAngles());
+    printView->setSinCos(view.sinCos());
+
+    drawPage(printer, *printView, w, h);
+    if (const auto &observer = passObserver())
+        observer(PrintPass { paper, margins, w, h, *printView });
+}
+
+} // namespace printing
+
+void Controller::print(QObject *)
+{
+    if (!orbelView)
+        return;
+
+    QPrinter &printer = printing::sharedPrintInfo();
+    printing::setMargins(printer);
+    // The job's title: the queue lists it, and a PDF printer names its file and document after it.
+    printer.setDocName(tr("Unit Circle"));
+    printer.setCreator(QStringLiteral("Unit Circle"));
 
     QPrintDialog dialog(&printer, window);
     dialog.setWindowModality(Qt::WindowModal);
@@ -118,7 +134,7 @@ void Controller::print(QObject *)
     if (dialog.exec() != QDialog::Accepted)
         return;
 
-    printing::drawPage(printer, *printView, w, h);
-    if (const auto &observer = printing::passObserver())
-        observer(printing::PrintPass { paper, margins, w, h, *printView });
+    // The paper is the one chosen in the dialog (a printer's own default, or one picked in its
+    // properties), so the figure is sized only now.
+    printing::printFigure(printer, *orbelView);
 }

@@ -30,4 +30,11 @@ struct PrintPass
 // Called after each page is drawn; an empty function removes the observer.
 void setPassObserver(std::function<void(const PrintPass &)> observer);
 
+// All four margins of the settings to 33 points.
+void setMargins(QPrinter &printer);
+
+// What follows an accepted print dialog: the figure of view, with its angle and choices, on one
+// page of the paper the printer holds now, in the printable area within its margins.
+void printFigure(QPrinter &printer, const OrbelView &view);
+
 } // namespace printing
