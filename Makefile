@@ -14,7 +14,7 @@ SANITIZER_ENV = \
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
 .PHONY: all deps configure build run test test-normal configure-asan build-asan test-asan fuzz \
-        bench clean
+        test-package bench clean
 
 all: build
 
@@ -30,11 +30,13 @@ build: configure
 run: build
 	./$(BUILD)/unitcircle
 
-# The normal suite, then the same suite under the sanitizers, then bounded fuzz runs.
+# The normal suite, then the same suite under the sanitizers, then bounded fuzz runs, then the
+# Debian package under lintian.
 test:
 	$(MAKE) test-normal
 	$(MAKE) test-asan
 	$(MAKE) fuzz
+	$(MAKE) test-package
 
 test-normal: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
@@ -52,6 +54,12 @@ test-asan: build-asan
 
 fuzz: build-asan
 	$(SANITIZER_ENV) bash scripts/run-fuzzers.sh $(ASAN_BUILD) $(FUZZ_RUNS) $(FUZZ_SECONDS)
+
+# The Debian package of the normal build; lintian fails it on any error or warning.
+test-package: build
+	rm -f $(BUILD)/unitcircle_*.deb
+	cd $(BUILD) && cpack -G DEB
+	lintian --fail-on error,warning $(BUILD)/unitcircle_*.deb
 
 bench: build
 	bash scripts/run-benchmarks.sh $(BUILD)

@@ -14,8 +14,11 @@ packages=(
   # The accessibility test reads the program through the real AT-SPI stack: a session bus, the
   # accessibility bus and its registry, and pyatspi on Debian's own Python.
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi
-  # The install test validates the desktop entry and the AppStream metainfo.
-  appstream desktop-file-utils
+  # The install test validates the desktop entry and the AppStream metainfo; lintian checks the
+  # Debian package.
+  appstream desktop-file-utils lintian
+  # The print test prints through a real CUPS queue that writes PDF files.
+  cups cups-client cups-pdf
   # The sanitized suite and the fuzzers are built with Clang and its libFuzzer runtime; the
   # benchmarks time start-up with hyperfine and peak memory with GNU time.
   clang libclang-rt-14-dev
