@@ -68,10 +68,11 @@ struct DesignMetrics
 // exact to a unit. Every pass asks for the same few fonts: each is measured once.
 const DesignMetrics &designMetrics(const QFont &font)
 {
-    static QHash<QString, DesignMetrics> cache;
-    const QString key = font.key();
-    if (const auto found = cache.constFind(key); found != cache.constEnd())
-        return *found;
+    // A handful of fonts, compared by their definition: cheaper than hashing their keys.
+    static std::vector<std::pair<QFont, DesignMetrics>> cache;
+    for (const auto &entry : cache)
+        if (entry.first == font)
+            return entry.second;
 
     const qreal unitsPerEm = QRawFont::fromFont(font).unitsPerEm();
     QFont design(font);
@@ -86,9 +87,10 @@ const DesignMetrics &designMetrics(const QFont &font)
     m.descent = float(metrics.descent() * scale);
     m.leading = float(std::max<qreal>(metrics.leading(), 0.0) * scale);
     m.xHeight = float(metrics.xHeight() * scale);
-    if (cache.size() >= 256)
+    if (cache.size() >= 64)
         cache.clear();
-    return *cache.insert(key, m);
+    cache.emplace_back(font, m);
+    return cache.back().second;
 }
 
 } // namespace
@@ -135,22 +137,30 @@ std::shared_ptr<const StyledTextLayout> layOut(const QString &text,
             const TextAttributes *attributes;
         };
         std::vector<Run> runs;
-        QVector<QTextLayout::FormatRange> formats;
         for (int i = start; i < end;) {
             int j = i + 1;
             while (j < end && attributes[size_t(j)] == attributes[size_t(i)])
                 ++j;
             runs.push_back(Run { i - start, j - i, &attributes[size_t(i)] });
-            formats.push_back(
-                QTextLayout::FormatRange { i - start, j - i, formatFor(attributes[size_t(i)]) });
             i = j;
         }
 
-        QTextLayout textLayout(text.mid(start, end - start), lineStyle.font);
+        // A line of one style needs no formats: its font carries the kern. Formats are most of
+        // the cost of a layout.
+        QFont lineFont = lineStyle.font;
+        if (runs.size() == 1 && runs.front().attributes->kern)
+            lineFont.setLetterSpacing(QFont::AbsoluteSpacing, *runs.front().attributes->kern);
+        QTextLayout textLayout(text.mid(start, end - start), lineFont);
         QTextOption option;
         option.setWrapMode(QTextOption::NoWrap);
         textLayout.setTextOption(option);
-        textLayout.setFormats(formats);
+        if (runs.size() > 1) {
+            QVector<QTextLayout::FormatRange> formats;
+            for (const Run &run : runs)
+                formats.push_back(
+                    QTextLayout::FormatRange { run.from, run.length, formatFor(*run.attributes) });
+            textLayout.setFormats(formats);
+        }
         textLayout.setCacheEnabled(true);
         textLayout.beginLayout();
         QTextLine textLine = textLayout.createLine();
@@ -289,6 +299,15 @@ void StyledText::insert(const StyledText &other, int index)
                         other.m_attributes.end());
     m_lineHeights.insert(m_lineHeights.begin() + index, other.m_lineHeights.begin(),
                          other.m_lineHeights.end());
+}
+
+void StyledText::truncate(int length)
+{
+    m_layout.reset();
+    length = std::clamp(length, 0, this->length());
+    m_text.truncate(length);
+    m_attributes.resize(size_t(length));
+    m_lineHeights.resize(size_t(length));
 }
 
 void StyledText::appendPlain(const QString &text)

@@ -52,6 +52,8 @@ public:
     TextAttributes attributesAt(int index) const { return m_attributes.at(size_t(index)); }
 
     void append(const StyledText &other);
+    // Keeps the first length UTF-16 units.
+    void truncate(int length);
     void insert(const StyledText &other, int index);
     // Appends plain text that takes the attributes of the last character (replacing the empty
     // range at the end). On an empty text it takes default attributes.

@@ -4,6 +4,8 @@
 
 #include "view/figure_values.h"
 
+#include <QCoreApplication>
+#include <QHash>
 #include <QLoggingCategory>
 
 #include <cmath>
@@ -32,17 +34,51 @@ QColor colorForCode(int code)
     }
 }
 
+using FontCache = QHash<int, QFont>;
+
+FontCache *&fontCache()
+{
+    static FontCache *cache = nullptr;
+    return cache;
+}
+
+void dropFontCache()
+{
+    // Before the application goes: a font holds on to engines that belong to it.
+    delete fontCache();
+    fontCache() = nullptr;
+}
+
+// "Helvetica" at a pixel size. One font object per size for the whole run: copies of it share
+// the font engine that Qt found for it, which a new font object would look up again, at every
+// text of every pass.
+QFont helvetica(int pixelSize)
+{
+    if (!fontCache()) {
+        fontCache() = new FontCache;
+        qAddPostRoutine(dropFontCache);
+    }
+    FontCache &cache = *fontCache();
+    if (const auto found = cache.constFind(pixelSize); found != cache.constEnd())
+        return *found;
+    QFont font(QStringLiteral("Helvetica"));
+    font.setStyleHint(QFont::Helvetica);
+    // One point is one device-independent pixel, on screen and on paper alike; unhinted metrics
+    // keep the layout the same at every scale.
+    font.setPixelSize(pixelSize);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    if (cache.size() >= 256)
+        cache.clear();
+    cache.insert(pixelSize, font);
+    return font;
+}
+
 } // namespace
 
 TextAttributes OrbelView::fontAttributeWithSize(int size, int color, float kern) const
 {
     const float fontSize = size > 8 ? float(size) : 9.0f;
-    QFont font(QStringLiteral("Helvetica"));
-    font.setStyleHint(QFont::Helvetica);
-    // One point is one device-independent pixel, on screen and on paper alike; unhinted metrics
-    // keep the layout the same at every scale.
-    font.setPixelSize(int(fontSize));
-    font.setHintingPreference(QFont::PreferNoHinting);
+    const QFont font = helvetica(int(fontSize));
 
     TextAttributes attributes;
     attributes.font = font;
