@@ -5,6 +5,7 @@
 
 #include "platform/preferences.h"
 #include "platform/workspace.h"
+#include "view/graph_view.h"
 #include "view/orbel_view.h"
 
 #include <QAbstractButton>
@@ -23,6 +24,22 @@ namespace {
 const QString standardAnglesKey = QStringLiteral("prefs_standardAngles");
 const QString sinCosKey = QStringLiteral("prefs_sinCos");
 const QString angleUnitKey = QStringLiteral("prefs_angleUnit");
+const QString graphKey = QStringLiteral("prefs_graph");
+
+// The graph's curves: cosine and sine are drawn until the user says otherwise, the tangent only
+// on request.
+struct CurveChoice
+{
+    GraphView::Curve curve;
+    QAbstractButton *Controller::*box;
+    const char *key;
+    int byDefault;
+};
+constexpr CurveChoice curveChoices[] = {
+    { GraphView::Cosine, &Controller::graphCos, "prefs_graphCos", 1 },
+    { GraphView::Sine, &Controller::graphSin, "prefs_graphSin", 1 },
+    { GraphView::Tangent, &Controller::graphTan, "prefs_graphTan", 0 },
+};
 
 // A box shows on exactly when the view's option is on: a stored value other than 0 or 1 leaves
 // both off instead of ticking a box whose option is hidden.
@@ -62,6 +79,19 @@ void Controller::awakeFromNib()
         if (QAbstractButton *cell = unit->button(n))
             cell->setChecked(true);
     }
+
+    for (const CurveChoice &choice : curveChoices) {
+        const bool drawn = defaults.integerForKey(QLatin1String(choice.key), choice.byDefault) == 1;
+        if (graphView)
+            graphView->setShowsCurve(choice.curve, drawn);
+        if (QAbstractButton *box = this->*choice.box)
+            box->setChecked(drawn);
+    }
+    const bool graphShown = defaults.integerForKey(graphKey) == 1;
+    if (graphPanel)
+        graphPanel->setVisible(graphShown);
+    if (graph)
+        graph->setChecked(graphShown);
     m_restoring = false;
 }
 
@@ -93,6 +123,28 @@ void Controller::showSinCos(QAbstractButton *sender)
     if (orbelView)
         orbelView->setSinCos(s == 1);
     platform::Preferences::standard().setInteger(s, sinCosKey);
+}
+
+void Controller::showGraph(QAbstractButton *sender)
+{
+    if (!sender)
+        return;
+    const int s = stateOf(sender);
+    if (graphPanel)
+        graphPanel->setVisible(s == 1);
+    platform::Preferences::standard().setInteger(s, graphKey);
+}
+
+void Controller::showCurve(QAbstractButton *sender)
+{
+    for (const CurveChoice &choice : curveChoices) {
+        if (!sender || this->*choice.box != sender)
+            continue;
+        const int s = stateOf(sender);
+        if (graphView)
+            graphView->setShowsCurve(choice.curve, s == 1);
+        platform::Preferences::standard().setInteger(s, QLatin1String(choice.key));
+    }
 }
 
 void Controller::showReadMe(QObject *)

@@ -6,6 +6,7 @@
 
 #include <QObject>
 
+class GraphView;
 class OrbelView;
 class QAbstractButton;
 class QButtonGroup;
@@ -25,6 +26,13 @@ public:
     QButtonGroup *unit = nullptr;
     QAbstractButton *standardAngles = nullptr;
     QAbstractButton *sinCos = nullptr;
+    // The graph: the box that shows it, the panel that holds it, and its three curves' boxes.
+    QAbstractButton *graph = nullptr;
+    QWidget *graphPanel = nullptr;
+    GraphView *graphView = nullptr;
+    QAbstractButton *graphCos = nullptr;
+    QAbstractButton *graphSin = nullptr;
+    QAbstractButton *graphTan = nullptr;
 
     // Restores the stored choices into the view and the controls; sent once the references are set.
     void awakeFromNib();
@@ -41,6 +49,9 @@ public slots:
     void changeUnit(QButtonGroup *sender);
     void showStandardAngles(QAbstractButton *sender);
     void showSinCos(QAbstractButton *sender);
+    // The graph shown or hidden, and one of its curves drawn or not.
+    void showGraph(QAbstractButton *sender);
+    void showCurve(QAbstractButton *sender);
     void showReadMe(QObject *sender = nullptr);
     void marvoSoftware(QObject *sender = nullptr);
     // In app/printing.cpp.
@@ -48,11 +59,13 @@ public slots:
     // In app/figure_commands.cpp: the figure to a file chosen by the user, or to the clipboard.
     void exportFigure(QObject *sender = nullptr);
     void copyFigure(QObject *sender = nullptr);
+    void exportGraph(QObject *sender = nullptr);
 
 public:
     // Writes the figure to path in the format of its suffix; a failure is shown in a message box
     // attached to the window. Returns whether the file was written.
     bool exportFigureTo(const QString &path);
+    bool exportGraphTo(const QString &path);
 
 protected:
     // The controller is the window's delegate: it answers the window's close request.

@@ -1,5 +1,6 @@
-// Export and copy of the figure from the window: the file dialog, the message when a file cannot
-// be written, and the clipboard. The figure itself is drawn by the view's one drawing pass.
+// Export and copy of the figure, and export of the graph, from the window: the file dialog, the
+// message when a file cannot be written, and the clipboard. Each is drawn by its view's one
+// drawing pass.
 #include "app/controller.h"
 
 #include "view/figure_export.h"
@@ -27,24 +28,21 @@ constexpr Filter filters[] = {
     { QT_TRANSLATE_NOOP("Controller", "PDF document (*.pdf)"), "pdf" },
 };
 
-} // namespace
-
-void Controller::exportFigure(QObject *)
+// The file dialog of an export: a name in the Pictures folder, the format by the filter chosen or
+// the suffix typed. Returns the path, or nothing when the dialog was cancelled.
+QString chooseExportPath(QWidget *window, const QString &title, const QString &fileName)
 {
-    if (!orbelView)
-        return;
-
     QStringList names;
     for (const Filter &filter : filters)
-        names << tr(filter.name);
+        names << Controller::tr(filter.name);
 
-    QFileDialog dialog(window, tr("Export Figure"));
+    QFileDialog dialog(window, title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(names);
     dialog.setDefaultSuffix(QStringLiteral("png"));
     dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
-    dialog.selectFile(tr("Unit Circle.png"));
+    dialog.selectFile(fileName);
     // The chosen filter decides the suffix the dialog adds to a bare name.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                      [&dialog, names](const QString &name) {
@@ -53,7 +51,7 @@ void Controller::exportFigure(QObject *)
                              dialog.setDefaultSuffix(QString::fromLatin1(filters[index].suffix));
                      });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
+        return QString();
 
     QString path = dialog.selectedFiles().constFirst();
     const qsizetype chosen = names.indexOf(dialog.selectedNameFilter());
@@ -62,7 +60,27 @@ void Controller::exportFigure(QObject *)
         || suffix == QLatin1String("pdf");
     if (!known && chosen >= 0)
         path += QLatin1Char('.') + QString::fromLatin1(filters[chosen].suffix);
-    exportFigureTo(path);
+    return path;
+}
+
+// A file that could not be written is said in a message attached to the window.
+bool reportFailure(QWidget *window, const QString &title, const QString &path, const QString &error)
+{
+    QMessageBox::warning(window, title,
+                         Controller::tr("The file \u201c%1\u201d could not be saved.\n\n%2")
+                             .arg(QFileInfo(path).fileName(), error));
+    return false;
+}
+
+} // namespace
+
+void Controller::exportFigure(QObject *)
+{
+    if (!orbelView)
+        return;
+    const QString path = chooseExportPath(window, tr("Export Figure"), tr("Unit Circle.png"));
+    if (!path.isEmpty())
+        exportFigureTo(path);
 }
 
 bool Controller::exportFigureTo(const QString &path)
@@ -70,10 +88,24 @@ bool Controller::exportFigureTo(const QString &path)
     QString error;
     if (::exportFigure(*orbelView, path, figureFormatForPath(path), &error))
         return true;
-    QMessageBox::warning(
-        window, tr("Export Figure"),
-        tr("The figure could not be saved as “%1”.\n\n%2").arg(QFileInfo(path).fileName(), error));
-    return false;
+    return reportFailure(window, tr("Export Figure"), path, error);
+}
+
+void Controller::exportGraph(QObject *)
+{
+    if (!graphView)
+        return;
+    const QString path = chooseExportPath(window, tr("Export Graph"), tr("Unit Circle graph.png"));
+    if (!path.isEmpty())
+        exportGraphTo(path);
+}
+
+bool Controller::exportGraphTo(const QString &path)
+{
+    QString error;
+    if (::exportGraph(*graphView, path, figureFormatForPath(path), &error))
+        return true;
+    return reportFailure(window, tr("Export Graph"), path, error);
 }
 
 void Controller::copyFigure(QObject *)

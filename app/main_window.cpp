@@ -3,8 +3,11 @@
 
 #include "app/controller.h"
 #include "ui_mainwindow.h"
+#include "view/graph_view.h"
 
+#include <QEvent>
 #include <QIcon>
+#include <QLayout>
 
 // The resources compiled into the core library; a static library needs them named once.
 static void initialiseResources()
@@ -22,6 +25,27 @@ MainWindow::MainWindow(QWidget *parent)
     // The tags of the angle-unit cells are the view's angle unit codes.
     m_ui->unit->setId(m_ui->radians, 0);
     m_ui->unit->setId(m_ui->degrees, 1);
+
+    // One angle, two views: the graph shows and drives the circle view's.
+    m_ui->graphView->setOrbelView(m_ui->orbelView);
+    // The View menu's command and the check box are one choice.
+    connect(m_ui->actionGraph, &QAction::toggled, m_ui->graph, &QAbstractButton::setChecked);
+    connect(m_ui->graph, &QAbstractButton::toggled, m_ui->actionGraph, &QAction::setChecked);
+    m_ui->graphPanel->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool shown = event->type() == QEvent::ShowToParent;
+    if (watched == m_ui->graphPanel && (shown || event->type() == QEvent::HideToParent)) {
+        m_ui->actionExportGraph->setEnabled(shown);
+        if (!isMaximized() && !isFullScreen()) {
+            const int room = m_ui->graphPanel->sizeHint().height()
+                + std::max(0, centralWidget()->layout()->spacing());
+            resize(width(), height() + (shown ? room : -room));
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 MainWindow::~MainWindow() = default;
@@ -50,6 +74,30 @@ QCheckBox *MainWindow::sinCos() const
 {
     return m_ui->sinCos;
 }
+QCheckBox *MainWindow::graph() const
+{
+    return m_ui->graph;
+}
+QWidget *MainWindow::graphPanel() const
+{
+    return m_ui->graphPanel;
+}
+GraphView *MainWindow::graphView() const
+{
+    return m_ui->graphView;
+}
+QCheckBox *MainWindow::graphCos() const
+{
+    return m_ui->graphCos;
+}
+QCheckBox *MainWindow::graphSin() const
+{
+    return m_ui->graphSin;
+}
+QCheckBox *MainWindow::graphTan() const
+{
+    return m_ui->graphTan;
+}
 QAction *MainWindow::printAction() const
 {
     return m_ui->actionPrint;
@@ -57,6 +105,14 @@ QAction *MainWindow::printAction() const
 QAction *MainWindow::exportAction() const
 {
     return m_ui->actionExportFigure;
+}
+QAction *MainWindow::exportGraphAction() const
+{
+    return m_ui->actionExportGraph;
+}
+QAction *MainWindow::graphAction() const
+{
+    return m_ui->actionGraph;
 }
 QAction *MainWindow::copyAction() const
 {
@@ -82,6 +138,12 @@ void bindController(Controller &controller, MainWindow &window)
     controller.unit = window.unit();
     controller.standardAngles = window.standardAngles();
     controller.sinCos = window.sinCos();
+    controller.graph = window.graph();
+    controller.graphPanel = window.graphPanel();
+    controller.graphView = window.graphView();
+    controller.graphCos = window.graphCos();
+    controller.graphSin = window.graphSin();
+    controller.graphTan = window.graphTan();
 
     Controller *c = &controller;
     // The state the controls report, however it changed: a click, a key, a mnemonic, or an
@@ -101,9 +163,20 @@ void bindController(Controller &controller, MainWindow &window)
         if (!c->isRestoring())
             c->showSinCos(box);
     });
+    QObject::connect(window.graph(), &QAbstractButton::toggled, c, [c, box = window.graph()] {
+        if (!c->isRestoring())
+            c->showGraph(box);
+    });
+    for (QAbstractButton *box : { window.graphCos(), window.graphSin(), window.graphTan() }) {
+        QObject::connect(box, &QAbstractButton::toggled, c, [c, box] {
+            if (!c->isRestoring())
+                c->showCurve(box);
+        });
+    }
 
     QObject::connect(window.printAction(), &QAction::triggered, c, [c] { c->print(); });
     QObject::connect(window.exportAction(), &QAction::triggered, c, [c] { c->exportFigure(); });
+    QObject::connect(window.exportGraphAction(), &QAction::triggered, c, [c] { c->exportGraph(); });
     QObject::connect(window.copyAction(), &QAction::triggered, c, [c] { c->copyFigure(); });
     QObject::connect(window.readMeAction(), &QAction::triggered, c, [c] { c->showReadMe(); });
     QObject::connect(window.webSiteAction(), &QAction::triggered, c, [c] { c->marvoSoftware(); });

@@ -8,6 +8,7 @@
 #include <memory>
 
 class Controller;
+class GraphView;
 class OrbelView;
 class QAction;
 class QButtonGroup;
@@ -33,12 +34,26 @@ public:
     QRadioButton *degrees() const;
     QCheckBox *standardAngles() const;
     QCheckBox *sinCos() const;
+    QCheckBox *graph() const;
+    // The graph with its choice of curves; hidden until the user shows it.
+    QWidget *graphPanel() const;
+    GraphView *graphView() const;
+    QCheckBox *graphCos() const;
+    QCheckBox *graphSin() const;
+    QCheckBox *graphTan() const;
     QAction *printAction() const;
     QAction *exportAction() const;
+    QAction *exportGraphAction() const;
+    QAction *graphAction() const;
     QAction *copyAction() const;
     QAction *quitAction() const;
     QAction *readMeAction() const;
     QAction *webSiteAction() const;
+
+protected:
+    // Showing the graph makes the window taller by its height, hiding it gives the height back,
+    // so that the circle keeps its size.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     std::unique_ptr<Ui::MainWindow> m_ui;

@@ -2,6 +2,7 @@
 // surds are drawn), beside the floor of the same image only filled white; process for one pointer
 // position; and a press, drags and a release delivered as Qt events, each repainted.
 #include "platform/graphics.h"
+#include "view/graph_view.h"
 #include "view/orbel_view.h"
 
 #include <QApplication>
@@ -126,6 +127,69 @@ void dragSequence(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * 12);
 }
 BENCHMARK(dragSequence)->Unit(benchmark::kMillisecond);
+
+// The graph at 640 x 240 with its three curves, at π∕6: a pass as the screen makes it (the parts
+// that do not move come from the picture the graph keeps), and one drawn whole, as an export is.
+void graphPass(benchmark::State &state)
+{
+    OrbelView view(Rect { { 0.0f, 0.0f }, { 640.0f, 480.0f } });
+    view.setTheta(float(pi / 6.0));
+    GraphView graph;
+    graph.resize(640, 240);
+    graph.setOrbelView(&view);
+    graph.setShowsCurve(GraphView::Tangent, true);
+    const bool onScreen = state.range(0) != 0;
+    QImage image(640, 240, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        graph.draw(painter, QSizeF(640, 240), onScreen);
+    }
+    benchmark::DoNotOptimize(image.constBits());
+    state.SetLabel(onScreen ? "as on screen" : "drawn whole, as exported");
+}
+BENCHMARK(graphPass)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+
+// The drag of dragSequence with the graph below the circle, both repainted after every event.
+void dragSequenceWithGraph(benchmark::State &state)
+{
+    QWidget window;
+    auto *view = new OrbelView(&window);
+    view->setGeometry(0, 0, 640, 480);
+    view->setStandardAngles(true);
+    view->setSinCos(true);
+    auto *graph = new GraphView(&window);
+    graph->setGeometry(0, 480, 640, 240);
+    graph->setOrbelView(view);
+    graph->setShowsCurve(GraphView::Tangent, true);
+    window.resize(640, 720);
+    window.show();
+    for (int i = 0; i < 100 && !window.windowHandle()->isExposed(); ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    window.repaint();
+    const auto at = [](double angle) {
+        return QPointF(320.0 + 160.0 * std::cos(angle), 240.0 - 160.0 * std::sin(angle));
+    };
+    const auto repaint = [&] {
+        view->repaint();
+        graph->repaint();
+    };
+    for (auto _ : state) {
+        send(*view, QEvent::MouseButtonPress, at(0.3));
+        if (!view->canDrag()) {
+            state.SkipWithError("the press did not grab the point");
+            break;
+        }
+        repaint();
+        for (int i = 1; i <= 10; ++i) {
+            send(*view, QEvent::MouseMove, at(0.3 + 0.11 * i));
+            repaint();
+        }
+        send(*view, QEvent::MouseButtonRelease, at(1.4));
+        repaint();
+    }
+    state.SetLabel("press, 10 drags, release; 12 repaints of each view");
+}
+BENCHMARK(dragSequenceWithGraph)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -132,6 +132,11 @@ Preferences::Preferences()
                  QCoreApplication::applicationName())
 { }
 
+int Preferences::integerForKey(const QString &key, int absent) const
+{
+    return m_settings.contains(key) ? integerForKey(key) : absent;
+}
+
 void Preferences::setInteger(int value, const QString &key)
 {
     m_settings.setValue(key, value);

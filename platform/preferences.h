@@ -17,6 +17,8 @@ public:
 
     // 0 for a key that was never written or that holds anything but an integer.
     int integerForKey(const QString &key) const;
+    // The same, but absent where the key was never written (a choice whose default is not 0).
+    int integerForKey(const QString &key, int absent) const;
     void setInteger(int value, const QString &key);
 
     // Drops the store (its pending changes reach storage first), so that the next standard()

@@ -7,6 +7,7 @@
 #include "platform/preferences.h"
 #include "platform/workspace.h"
 #include "test_support.h"
+#include "view/graph_view.h"
 #include "view/orbel_view.h"
 
 #include <QAccessible>
@@ -43,11 +44,12 @@ QByteArray settingsFileText()
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The next widget in the focus chain that Tab stops at.
+// The next widget in the focus chain that Tab stops at: one that takes focus from Tab and is
+// shown and enabled, as Qt's own focus chain walks it.
 QWidget *nextTabStop(QWidget *widget)
 {
     for (QWidget *w = widget->nextInFocusChain(); w && w != widget; w = w->nextInFocusChain()) {
-        if (w->focusPolicy() & Qt::TabFocus)
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(widget->window()) && w->isEnabled())
             return w;
     }
     return nullptr;
@@ -427,6 +429,85 @@ private slots:
         // reads the angle relabelled in the new unit.
         if (prefsKey == angleUnitKey)
             QVERIFY(run.view().hasFocus());
+    }
+
+    void graphFollowsItsStoredChoice_data()
+    {
+        QTest::addColumn<QVariantMap>("stored");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<bool>("cos");
+        QTest::addColumn<bool>("sin");
+        QTest::addColumn<bool>("tan");
+
+        QTest::newRow("first start: no graph, cosine and sine chosen")
+            << QVariantMap {} << false << true << true << false;
+        QTest::newRow("shown, with the tangent and without the cosine")
+            << QVariantMap { { QStringLiteral("prefs_graph"), 1 },
+                             { QStringLiteral("prefs_graphCos"), 0 },
+                             { QStringLiteral("prefs_graphTan"), 1 } }
+            << true << false << true << true;
+        QTest::newRow("any value but 1 hides it")
+            << QVariantMap { { QStringLiteral("prefs_graph"), 2 } } << false << true << true
+            << false;
+    }
+
+    void graphFollowsItsStoredChoice()
+    {
+        QFETCH(QVariantMap, stored);
+        QFETCH(bool, shown);
+        QFETCH(bool, cos);
+        QFETCH(bool, sin);
+        QFETCH(bool, tan);
+
+        store(stored);
+        Run run(true);
+        QCOMPARE(run.window->graphPanel()->isVisible(), shown);
+        QCOMPARE(run.window->graph()->isChecked(), shown);
+        QCOMPARE(run.window->graphAction()->isChecked(), shown);
+        QCOMPARE(run.window->exportGraphAction()->isEnabled(), shown);
+        // The circle has its size whether the graph is there or not.
+        QCOMPARE(run.view().size(), QSize(640, 480));
+        if (shown) {
+            const QRect graph(run.window->graphView()->mapTo(run.window.get(), QPoint(0, 0)),
+                              run.window->graphView()->size());
+            const QRect circle(run.view().mapTo(run.window.get(), QPoint(0, 0)), run.view().size());
+            QVERIFY(graph.width() >= 400 && graph.height() >= 120);
+            QVERIFY(graph.top() > circle.bottom());
+        }
+        QCOMPARE(run.window->graphView()->showsCurve(GraphView::Cosine), cos);
+        QCOMPARE(run.window->graphView()->showsCurve(GraphView::Sine), sin);
+        QCOMPARE(run.window->graphView()->showsCurve(GraphView::Tangent), tan);
+        QCOMPARE(run.window->graphCos()->isChecked(), cos);
+        QCOMPARE(run.window->graphTan()->isChecked(), tan);
+        // Restoring writes nothing.
+        QCOMPARE(QSettings().allKeys().size(), stored.size());
+    }
+
+    void showingTheGraphMakesRoomForIt()
+    {
+        Run run(true);
+        const QSize window = run.window->size();
+        const QSize circle = run.view().size();
+
+        // The View menu's command and the box are one choice; it reaches the preferences.
+        run.window->graphAction()->trigger();
+        QVERIFY(run.window->graph()->isChecked());
+        QTRY_VERIFY(run.window->graphView()->isVisible());
+        QTRY_COMPARE(run.view().size(), circle);
+        QVERIFY(run.window->height() >= window.height() + 120);
+        QCOMPARE(platform::Preferences::standard().integerForKey(QStringLiteral("prefs_graph")), 1);
+
+        // A curve chosen is drawn and stored.
+        run.window->graphTan()->click();
+        QVERIFY(run.window->graphView()->showsCurve(GraphView::Tangent));
+        QCOMPARE(platform::Preferences::standard().integerForKey(QStringLiteral("prefs_graphTan")),
+                 1);
+
+        QTest::mouseClick(run.window->graph(), Qt::LeftButton);
+        QVERIFY(!run.window->graphAction()->isChecked());
+        QTRY_COMPARE(run.window->size(), window);
+        QTRY_COMPARE(run.view().size(), circle);
+        QCOMPARE(platform::Preferences::standard().integerForKey(QStringLiteral("prefs_graph")), 0);
     }
 
     void readMeBesideTheExecutableOpens()

@@ -1,11 +1,13 @@
-// The view as assistive technology sees it: a slider named "Unit circle" whose value is the angle
-// in radians, and a spoken text in plain words ("theta 3 pi over 4, cosine minus root 2 over 2,
-// sine root 2 over 2") that speech synthesisers read correctly, where the figure's own symbols
-// (the division slash, the minus sign, the radical and pi) are read as "pi six" or "slash".
+// The views as assistive technology sees them: the circle view, a slider named "Unit circle", and
+// the graph, a slider named "Graph…", whose value is the angle in radians, and a spoken text in
+// plain words ("theta 3 pi over 4, cosine minus root 2 over 2, sine root 2 over 2") that speech
+// synthesisers read correctly, where the figure's own symbols (the division slash, the minus sign,
+// the radical and pi) are read as "pi six" or "slash".
 #include "view/orbel_view.h"
 
 #include "platform/accessibility_events.h"
 #include "view/figure_values.h"
+#include "view/graph_view.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
@@ -18,29 +20,29 @@ namespace {
 
 constexpr double twoPi = 6.283185307179586;
 
-class OrbelViewAccessible : public QAccessibleWidget, public QAccessibleValueInterface
+// The angle as a slider's value, read and set through the circle view, which owns it: the
+// circle view itself and the graph are both such sliders.
+class AngleAccessible : public QAccessibleWidget, public QAccessibleValueInterface
 {
 public:
-    explicit OrbelViewAccessible(OrbelView *view)
-        : QAccessibleWidget(view, QAccessible::Slider)
-    { }
+    using QAccessibleWidget::QAccessibleWidget;
 
-    OrbelView *view() const { return static_cast<OrbelView *>(widget()); }
+    virtual OrbelView *angleView() const = 0;
+    virtual QString help() const = 0;
 
     QString text(QAccessible::Text t) const override
     {
         switch (t) {
         case QAccessible::Name:
-            return view()->accessibleName();
+            return widget()->accessibleName();
         // Qt's AT-SPI bridge carries neither the value text nor object attributes, and screen
         // readers speak a changed description of the focused object: the description is where
         // the spoken text reaches the user.
         case QAccessible::Description:
         case QAccessible::Value:
-            return view()->accessibleValueText();
+            return angleView() ? angleView()->accessibleValueText() : QString();
         case QAccessible::Help:
-            return OrbelView::tr("Drag the point, or use the arrow keys, Page Up, Page Down and "
-                                 "Home, to change the angle theta.");
+            return help();
         default:
             return QAccessibleWidget::text(t);
         }
@@ -53,24 +55,62 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
 
-    QVariant currentValue() const override { return double(view()->theta()); }
+    QVariant currentValue() const override
+    {
+        return angleView() ? double(angleView()->theta()) : 0.0;
+    }
     void setCurrentValue(const QVariant &value) override
     {
         // A client may send any number; the angle of the figure stays within two turns.
         bool ok = false;
         const double t = value.toDouble(&ok);
-        if (ok && !std::isnan(t))
-            view()->setTheta(float(std::clamp(t, -twoPi, twoPi)));
+        if (ok && !std::isnan(t) && angleView())
+            angleView()->setTheta(float(std::clamp(t, -twoPi, twoPi)));
     }
     QVariant maximumValue() const override { return twoPi; }
     QVariant minimumValue() const override { return -twoPi; }
     QVariant minimumStepSize() const override { return twoPi / 72.0; }
 };
 
-QAccessibleInterface *orbelViewFactory(const QString &className, QObject *object)
+class OrbelViewAccessible : public AngleAccessible
 {
-    if (className == QLatin1String("OrbelView") && object && object->isWidgetType())
+public:
+    explicit OrbelViewAccessible(OrbelView *view)
+        : AngleAccessible(view, QAccessible::Slider)
+    { }
+    OrbelView *angleView() const override { return static_cast<OrbelView *>(widget()); }
+    QString help() const override
+    {
+        return OrbelView::tr("Drag the point, or use the arrow keys, Page Up, Page Down and "
+                             "Home, to change the angle theta.");
+    }
+};
+
+class GraphViewAccessible : public AngleAccessible
+{
+public:
+    explicit GraphViewAccessible(GraphView *graph)
+        : AngleAccessible(graph, QAccessible::Slider)
+    { }
+    OrbelView *angleView() const override
+    {
+        return static_cast<GraphView *>(widget())->orbelView();
+    }
+    QString help() const override
+    {
+        return GraphView::tr("Press or drag along the graph, or use the arrow keys, Page Up, "
+                             "Page Down and Home, to change the angle theta.");
+    }
+};
+
+QAccessibleInterface *angleViewFactory(const QString &className, QObject *object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String("OrbelView"))
         return new OrbelViewAccessible(static_cast<OrbelView *>(object));
+    if (className == QLatin1String("GraphView"))
+        return new GraphViewAccessible(static_cast<GraphView *>(object));
     return nullptr;
 }
 
@@ -106,7 +146,7 @@ QString spokenValue(float value)
 void OrbelView::installAccessibility()
 {
     static const bool installed = [] {
-        QAccessible::installFactory(orbelViewFactory);
+        QAccessible::installFactory(angleViewFactory);
         return true;
     }();
     Q_UNUSED(installed);

@@ -1,8 +1,9 @@
-// Export and copy of the figure: PNG at twice the pixel density, SVG and vector PDF, each drawn by
-// the same pass as the screen.
+// Export and copy of the figure and of the graph: PNG at twice the pixel density, SVG and vector
+// PDF, each drawn by the same pass as the screen.
 #include "view/figure_export.h"
 
 #include "platform/graphics.h"
+#include "view/graph_view.h"
 #include "view/orbel_view.h"
 
 #include <QFileInfo>
@@ -14,22 +15,50 @@
 #include <QSvgGenerator>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
-// One pass in points on a painter whose device may count in other units.
-void drawFigure(OrbelView &view, QPainter &painter)
+// What is exported: its size in points and one drawing pass in points on a painter whose device
+// may count in other units.
+struct Drawing
 {
-    Graphics g(painter, view.coordinates(), true);
-    view.drawRect(g);
-}
+    QSize size;
+    std::function<void(QPainter &)> draw;
+};
 
-QSize figureSize(const OrbelView &view)
+Drawing figureDrawing(OrbelView &view)
 {
     const Rect frame = view.frame();
-    return QSize(std::max(1, int(std::ceil(frame.size.width))),
-                 std::max(1, int(std::ceil(frame.size.height))));
+    const QSize size(std::max(1, int(std::ceil(frame.size.width))),
+                     std::max(1, int(std::ceil(frame.size.height))));
+    return Drawing { size, [&view](QPainter &painter) {
+                        Graphics g(painter, view.coordinates(), true);
+                        view.drawRect(g);
+                    } };
 }
+
+Drawing graphDrawing(GraphView &graph)
+{
+    // A graph that is not on screen is exported at the size it would have.
+    const QSize size = graph.isVisible() ? graph.size() : graph.sizeHint();
+    return Drawing { size, [&graph, size](QPainter &painter) {
+                        graph.draw(painter, QSizeF(size), false);
+                    } };
+}
+
+QImage render(const Drawing &drawing, qreal devicePixelRatio)
+{
+    QImage image(drawing.size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    drawing.draw(painter);
+    painter.end();
+    return image;
+}
+
+bool write(const Drawing &drawing, const QString &path, FigureFormat format, QString *error);
 
 } // namespace
 
@@ -45,17 +74,27 @@ FigureFormat figureFormatForPath(const QString &path)
 
 QImage renderFigure(OrbelView &view, qreal devicePixelRatio)
 {
-    const QSize size = figureSize(view);
-    QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(devicePixelRatio);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    drawFigure(view, painter);
-    painter.end();
-    return image;
+    return render(figureDrawing(view), devicePixelRatio);
+}
+
+QImage renderGraph(GraphView &graph, qreal devicePixelRatio)
+{
+    return render(graphDrawing(graph), devicePixelRatio);
 }
 
 bool exportFigure(OrbelView &view, const QString &path, FigureFormat format, QString *error)
+{
+    return write(figureDrawing(view), path, format, error);
+}
+
+bool exportGraph(GraphView &graph, const QString &path, FigureFormat format, QString *error)
+{
+    return write(graphDrawing(graph), path, format, error);
+}
+
+namespace {
+
+bool write(const Drawing &drawing, const QString &path, FigureFormat format, QString *error)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -65,10 +104,10 @@ bool exportFigure(OrbelView &view, const QString &path, FigureFormat format, QSt
     }
 
     bool drawn = true;
-    const QSize size = figureSize(view);
+    const QSize size = drawing.size;
     switch (format) {
     case FigureFormat::Png:
-        drawn = renderFigure(view, 2.0).save(&file, "PNG");
+        drawn = render(drawing, 2.0).save(&file, "PNG");
         break;
     case FigureFormat::Svg: {
         QSvgGenerator generator;
@@ -80,7 +119,7 @@ bool exportFigure(OrbelView &view, const QString &path, FigureFormat format, QSt
         QPainter painter;
         drawn = painter.begin(&generator);
         if (drawn) {
-            drawFigure(view, painter);
+            drawing.draw(painter);
             painter.end();
         }
         break;
@@ -96,7 +135,7 @@ bool exportFigure(OrbelView &view, const QString &path, FigureFormat format, QSt
         drawn = painter.begin(&writer);
         if (drawn) {
             painter.scale(writer.resolution() / 72.0, writer.resolution() / 72.0);
-            drawFigure(view, painter);
+            drawing.draw(painter);
             painter.end();
         }
         break;
@@ -118,3 +157,5 @@ bool exportFigure(OrbelView &view, const QString &path, FigureFormat format, QSt
     }
     return true;
 }
+
+} // namespace

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QString>
 
+class GraphView;
 class OrbelView;
 
 enum class FigureFormat { Png, Svg, Pdf };
@@ -19,3 +20,8 @@ QImage renderFigure(OrbelView &view, qreal devicePixelRatio = 2.0);
 // once it is complete. On failure returns false, leaves no file behind and sets *error.
 bool exportFigure(OrbelView &view, const QString &path, FigureFormat format,
                   QString *error = nullptr);
+
+// The same for the graph, at its size on screen (or the size it would have when hidden).
+QImage renderGraph(GraphView &graph, qreal devicePixelRatio = 2.0);
+bool exportGraph(GraphView &graph, const QString &path, FigureFormat format,
+                 QString *error = nullptr);

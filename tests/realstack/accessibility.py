@@ -169,6 +169,36 @@ def main(program):
         check(steps_heard == 4, "every drag step raises an event from the view (%d of 4)" % steps_heard)
         check("90 degrees" in spoken(), "the drag to the top ends at 90 degrees: %r" % spoken())
 
+        # The graph: shown by its box's Toggle action, reached with Tab from the circle, turned
+        # by the circle's keys, and heard like the circle.
+        def toggle(role, name):
+            node = find(role, name)
+            action = node.queryAction()
+            names = [action.getName(i) for i in range(action.nActions)]
+            action.doAction(names.index("Toggle"))
+            pump(0.8)
+
+        toggle(pyatspi.ROLE_RADIO_BUTTON, "Radians")
+        toggle(pyatspi.ROLE_CHECK_BOX, "Graph")
+        graph = find(pyatspi.ROLE_SLIDER, "Graph")
+        if check(graph is not None, "with the graph shown, it is a slider named \"Graph\u2026\""):
+            check(view.getState().contains(pyatspi.STATE_FOCUSED), "the circle still has the focus")
+            graph_events = []
+            pyatspi.Registry.registerEventListener(
+                lambda event: graph_events.append(event.type) if event.source == graph else None,
+                "object:property-change:accessible-value",
+                "object:property-change:accessible-description")
+            press("Tab")
+            check(graph.getState().contains(pyatspi.STATE_FOCUSED), "Tab takes the focus to the graph")
+            press("Home")
+            del graph_events[:]
+            press("Prior")
+            check(len(graph_events) >= 1, "Page Up on the graph raises an event from it")
+            check(abs(graph.queryValue().currentValue - math.pi / 6) < 1e-6,
+                  "Home then Page Up on the graph gives pi/6")
+            check("pi over 6" in graph.description, "the graph says %r" % graph.description)
+            check(graph.description == spoken(), "the graph and the circle say the same")
+
         # Nothing that speech reads carries the symbols it reads badly.
         for node in walk(app):
             for what, text in (("name", node.name), ("description", node.description)):

@@ -1,0 +1,78 @@
+// The graph: cos θ, sin θ and tan θ against θ from −2π to 2π, with the current angle marked on
+// it. The circle view owns the angle; the graph reads it, follows every change of it, and changes
+// it only through the circle view's own operations, so snapping, labels and winding are the same.
+#pragma once
+
+#include "platform/styled_text.h"
+
+#include <QHash>
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+
+class OrbelView;
+
+class GraphView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum Curve { Cosine = 1, Sine = 2, Tangent = 4 };
+
+    explicit GraphView(QWidget *parent = nullptr);
+
+    // The circle view whose angle the graph shows and drives.
+    void setOrbelView(OrbelView *view);
+    OrbelView *orbelView() const { return m_view; }
+
+    bool showsCurve(Curve curve) const { return m_curves & curve; }
+    void setShowsCurve(Curve curve, bool shown);
+
+    // The plotting area in the graph's own coordinates (Qt's: y down, from the top left), and the
+    // mappings between it and θ and the function values. 0 lies at the horizontal centre of the
+    // view, −2π and 2π at the ends of the area; values from about −1.5 to 1.5 fill its height.
+    QRectF plotArea() const { return plotAreaFor(QSizeF(size())); }
+    static QRectF plotAreaFor(const QSizeF &size);
+    static double xForTheta(const QRectF &plot, double theta);
+    static double thetaForX(const QRectF &plot, double x);
+    static double yForValue(const QRectF &plot, double value);
+
+    // One drawing pass of the graph on a painter in the graph's coordinates, for a view of size.
+    // On screen the parts that do not depend on the angle come from a cache.
+    void draw(QPainter &painter, const QSizeF &size, bool onScreen);
+
+    // The value written beside a curve's dot: the form of the summary panel for cos θ and sin θ;
+    // √3, 1, √3∕3 or 0 for tan θ where exact, "undefined" at odd multiples of π∕2.
+    StyledText valueText(Curve curve, float theta, const TextAttributes &attributes) const;
+
+    // The same spoken text as the circle view's.
+    QString accessibleValueText() const;
+
+    QSize sizeHint() const override { return QSize(640, 240); }
+    QSize minimumSizeHint() const override { return QSize(400, 120); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    void angleChanged();
+    void setThetaAt(double x);
+    void drawStaticParts(QPainter &painter, const QSizeF &size) const;
+    void drawAngle(QPainter &painter, const QSizeF &size) const;
+
+    QPointer<OrbelView> m_view;
+    int m_curves = Cosine | Sine;
+    bool m_dragging = false;
+
+    // The axes, grid, labels, curves and legend as last drawn on screen, and what they show.
+    QImage m_cache;
+    QString m_cacheKey;
+    // The values' labels that hold a surd, laid out once: they come back at the standard angles.
+    mutable QHash<QString, StyledText> m_surdLabels;
+};
