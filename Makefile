@@ -14,7 +14,7 @@ SANITIZER_ENV = \
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
 .PHONY: all deps configure build run test test-normal configure-asan build-asan test-asan fuzz \
-        test-package bench clean
+        test-package translations bench clean
 
 all: build
 
@@ -60,6 +60,10 @@ test-package: build
 	rm -f $(BUILD)/unitcircle_*.deb
 	cd $(BUILD) && cpack -G DEB
 	lintian --fail-on error,warning $(BUILD)/unitcircle_*.deb
+
+# Brings every translation file up to date with the sources; translators then fill in what is new.
+translations: deps
+	bash scripts/lupdate.sh translations/*.ts
 
 bench: build
 	bash scripts/run-benchmarks.sh $(BUILD)

@@ -78,7 +78,9 @@ void Controller::exportFigure(QObject *)
 {
     if (!orbelView)
         return;
-    const QString path = chooseExportPath(window, tr("Export Figure"), tr("Unit Circle.png"));
+    const QString title = tr("Export Figure");
+    //: The file name that the export dialog proposes for the figure.
+    const QString path = chooseExportPath(window, title, tr("Unit Circle.png"));
     if (!path.isEmpty())
         exportFigureTo(path);
 }
@@ -95,7 +97,9 @@ void Controller::exportGraph(QObject *)
 {
     if (!graphView)
         return;
-    const QString path = chooseExportPath(window, tr("Export Graph"), tr("Unit Circle graph.png"));
+    const QString title = tr("Export Graph");
+    //: The file name that the export dialog proposes for the graph.
+    const QString path = chooseExportPath(window, title, tr("Unit Circle graph.png"));
     if (!path.isEmpty())
         exportGraphTo(path);
 }

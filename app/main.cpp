@@ -2,6 +2,7 @@
 // controller wired to it and restoring the user's choices, then the event loop.
 #include "app/controller.h"
 #include "app/main_window.h"
+#include "app/translations.h"
 #include "view/orbel_view.h"
 
 #include <QApplication>
@@ -14,6 +15,9 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("unitcircle"));
     // Ties the window to resources/com.marvosoftware.UnitCircle.desktop (name and icon).
     QGuiApplication::setDesktopFileName(QStringLiteral("com.marvosoftware.UnitCircle"));
+
+    // The user's language, before any text is made.
+    translations::install();
 
     // Before any widget exists: Qt keeps the first accessible interface it makes for an object.
     OrbelView::installAccessibility();

@@ -124,6 +124,7 @@ void Controller::print(QObject *)
     QPrinter &printer = printing::sharedPrintInfo();
     printing::setMargins(printer);
     // The job's title: the queue lists it, and a PDF printer names its file and document after it.
+    //: The print job's title: the queue lists it and a PDF printer names its file after it.
     printer.setDocName(tr("Unit Circle"));
     printer.setCreator(QStringLiteral("Unit Circle"));
 

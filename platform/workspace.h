@@ -9,7 +9,8 @@
 namespace platform {
 
 // The path of resource name.type (pathForResource:ofType:), or a null string when it is in
-// neither place.
+// neither place. A copy in a folder named after one of the user's languages ("de/ReadMe.rtf",
+// "pt_BR/ReadMe.rtf") comes first, as a bundle's localized resources do.
 QString pathForResource(const QString &name, const QString &type);
 
 // The directory that holds the executable; pathForResource searches it and ../share/unitcircle

@@ -7,6 +7,8 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-svg-dev
+  # Translations: Qt Linguist's tools build them, and Qt's own make its dialogs speak the language.
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   fonts-urw-base35 fontconfig
   poppler-utils
   libbenchmark-dev

@@ -1,6 +1,7 @@
 // What `cmake --install` lays out: the program, its ReadMe, and the desktop's entry, icon and
 // software-centre description, each valid by the desktop's own checkers where they are installed.
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -45,6 +46,10 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::newRow("the program") << "bin/unitcircle";
         QTest::newRow("the ReadMe") << "share/unitcircle/ReadMe.rtf";
+        for (const char *language : { "de", "fr", "es", "pt_BR" })
+            QTest::addRow("the ReadMe in %s", language)
+                << QStringLiteral("share/unitcircle/%1/ReadMe.rtf").arg(QLatin1String(language));
+        QTest::newRow("the manual page") << "share/man/man1/unitcircle.1.gz";
         QTest::newRow("the menu entry")
             << "share/applications/com.marvosoftware.UnitCircle.desktop";
         QTest::newRow("the icon")
@@ -89,6 +94,34 @@ private slots:
                         "share/metainfo/com.marvosoftware.UnitCircle.metainfo.xml")) },
                   &code);
         QVERIFY2(code == 0, qPrintable(out));
+    }
+
+    // The software centre and the menu name the program in the user's language.
+    void theDesktopFilesSpeakEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : { "de", "fr", "es", "pt_BR" })
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+
+    void theDesktopFilesSpeakEveryLanguage()
+    {
+        QFETCH(QString, language);
+        QFile entry(
+            installed(QStringLiteral("share/applications/com.marvosoftware.UnitCircle.desktop")));
+        QFile metainfo(
+            installed(QStringLiteral("share/metainfo/com.marvosoftware.UnitCircle.metainfo.xml")));
+        QVERIFY(entry.open(QIODevice::ReadOnly) && metainfo.open(QIODevice::ReadOnly));
+        const QString desktop = QString::fromUtf8(entry.readAll());
+        const QString xml = QString::fromUtf8(metainfo.readAll());
+        for (const QString &key : { QStringLiteral("Name"), QStringLiteral("GenericName"),
+                                    QStringLiteral("Comment"), QStringLiteral("Keywords") })
+            QVERIFY2(desktop.contains(QStringLiteral("\n%1[%2]=").arg(key, language)),
+                     qPrintable(key));
+        for (const QString &element :
+             { QStringLiteral("name"), QStringLiteral("summary"), QStringLiteral("p") })
+            QVERIFY2(xml.contains(QStringLiteral("<%1 xml:lang=\"%2\">").arg(element, language)),
+                     qPrintable(element));
     }
 
 private:

@@ -116,6 +116,7 @@ QAccessibleInterface *angleViewFactory(const QString &className, QObject *object
 
 QString minusWords(const QString &words)
 {
+    //: Read aloud before a negative angle or value: "minus 5 pi over 6", "minus 0.362".
     return OrbelView::tr("minus %1").arg(words);
 }
 
@@ -126,7 +127,11 @@ QString spokenValue(float value)
     QString words;
     switch (figure::exactFormOf(a)) {
     case figure::ExactForm::RootThreeHalves:
-        words = OrbelView::tr("%1 over %2").arg(OrbelView::tr("root %1").arg(3)).arg(2);
+        //: A fraction read aloud: "3 pi over 4", "root 3 over 2", "1 over 2".
+        words = OrbelView::tr("%1 over %2")
+                    //: The square root of a number read aloud: "root 3" in "root 3 over 2".
+                    .arg(OrbelView::tr("root %1").arg(3))
+                    .arg(2);
         break;
     case figure::ExactForm::RootTwoHalves:
         words = OrbelView::tr("%1 over %2").arg(OrbelView::tr("root %1").arg(2)).arg(2);
@@ -160,7 +165,11 @@ QString OrbelView::spokenAngle() const
         label.chop(1); // the degree sign
         const bool negative = label.startsWith(QLatin1Char('-'));
         const QString number = negative ? label.mid(1) : label;
-        const QString words = tr("%1 degrees").arg(number);
+        bool whole = false;
+        const int n = number.toInt(&whole);
+        // "1 degree", "2 degrees": the forms of the language, for the number the label shows.
+        //: An angle in whole degrees read aloud: "90 degrees", "1 degree".
+        const QString words = whole ? tr("%n degrees", nullptr, n) : number;
         return negative ? minusWords(words) : words;
     }
 
@@ -172,11 +181,13 @@ QString OrbelView::spokenAngle() const
     if (piAt >= 0) {
         // k π ∕ n, with k and ∕ n left out where they are 1.
         const QString multiple = label.left(piAt);
+        //: The number pi read aloud, alone ("pi over 2") or after a whole multiple ("3 pi over 4").
         words = multiple.isEmpty() ? tr("pi") : tr("%1 pi").arg(multiple);
         const qsizetype slashAt = label.indexOf(m_divString, piAt);
         if (slashAt >= 0)
             words = tr("%1 over %2").arg(words, label.mid(slashAt + m_divString.size()));
     } else if (label != QLatin1String("0")) {
+        //: An angle in radians read aloud; %1 is the number as the figure shows it: "1.20 radians".
         words = tr("%1 radians").arg(label);
     }
     return negative ? minusWords(words) : words;
@@ -184,6 +195,8 @@ QString OrbelView::spokenAngle() const
 
 QString OrbelView::accessibleValueText() const
 {
+    //: What a screen reader says of the figure: the angle theta, its cosine and its sine, each in
+    //: words: "theta 3 pi over 4, cosine minus root 2 over 2, sine root 2 over 2".
     return tr("theta %1, cosine %2, sine %3")
         .arg(spokenAngle(), spokenValue(std::cos(m_theta)), spokenValue(std::sin(m_theta)));
 }

@@ -6,6 +6,7 @@
 #include "view/graph_view.h"
 #include "view/orbel_view.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
@@ -114,7 +115,7 @@ bool write(const Drawing &drawing, const QString &path, FigureFormat format, QSt
         generator.setOutputDevice(&file);
         generator.setSize(size);
         generator.setViewBox(QRect(QPoint(0, 0), size));
-        generator.setTitle(QStringLiteral("Unit Circle"));
+        generator.setTitle(QCoreApplication::translate("FigureExport", "Unit Circle"));
         generator.setResolution(72);
         QPainter painter;
         drawn = painter.begin(&generator);
@@ -127,7 +128,7 @@ bool write(const Drawing &drawing, const QString &path, FigureFormat format, QSt
     case FigureFormat::Pdf: {
         QPdfWriter writer(&file);
         writer.setCreator(QStringLiteral("Unit Circle"));
-        writer.setTitle(QStringLiteral("Unit Circle"));
+        writer.setTitle(QCoreApplication::translate("FigureExport", "Unit Circle"));
         writer.setResolution(1200);
         writer.setPageLayout(QPageLayout(QPageSize(QSizeF(size), QPageSize::Point),
                                          QPageLayout::Portrait, QMarginsF()));
@@ -146,7 +147,7 @@ bool write(const Drawing &drawing, const QString &path, FigureFormat format, QSt
         if (error)
             *error = file.error() != QFileDevice::NoError
                 ? file.errorString()
-                : QStringLiteral("The figure could not be drawn.");
+                : QCoreApplication::translate("FigureExport", "The drawing could not be made.");
         file.cancelWriting();
         return false;
     }

@@ -285,6 +285,7 @@ StyledText GraphView::valueText(Curve curve, float theta, const TextAttributes &
     }
     // Undefined where the cosine vanishes: at the odd multiples of π∕2, to which the angle snaps.
     if (std::fabs(std::cos(theta)) < 0.0001f)
+        //: Written on the graph after "tan(θ)" where the tangent has no value (at ±π∕2, ±3π∕2).
         return StyledText(tr("undefined"), attributes);
     const float value = std::tan(theta);
     const float a = std::fabs(value);

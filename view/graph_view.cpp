@@ -26,6 +26,7 @@ GraphView::GraphView(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     OrbelView::installAccessibility();
+    //: What a screen reader calls the graph; it begins with the word for a graph.
     setAccessibleName(tr("Graph of the cosine, the sine and the tangent"));
 }
 

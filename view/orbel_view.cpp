@@ -46,6 +46,7 @@ void OrbelView::initialise()
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     installAccessibility();
+    //: What a screen reader calls the figure.
     setAccessibleName(tr("Unit circle"));
 }
 
