@@ -150,7 +150,7 @@ void GraphView::draw(QPainter &painter, const QSizeF &size, bool onScreen)
 {
     if (!onScreen) {
         drawStaticParts(painter, size);
-        drawAngle(painter, size);
+        drawAngle(painter, size, false);
         return;
     }
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
@@ -169,7 +169,7 @@ void GraphView::draw(QPainter &painter, const QSizeF &size, bool onScreen)
         m_cacheKey = key;
     }
     painter.drawImage(QPointF(0, 0), m_cache);
-    drawAngle(painter, size);
+    drawAngle(painter, size, true);
 }
 
 void GraphView::drawStaticParts(QPainter &painter, const QSizeF &size) const
@@ -310,7 +310,42 @@ StyledText GraphView::valueText(Curve curve, float theta, const TextAttributes &
     return text;
 }
 
-void GraphView::drawAngle(QPainter &painter, const QSizeF &size) const
+void GraphView::drawDot(QPainter &painter, QPointF at, const QColor &color, bool onScreen) const
+{
+    const QRectF box(at.x() - 5.0, at.y() - 5.0, 10.0, 10.0);
+    const auto paint = [&box](QPainter &p, const QColor &fill) {
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(QPen(figure::black(), 1.0));
+        p.setBrush(fill);
+        p.drawEllipse(box.adjusted(1.0, 1.0, -1.0, -1.0));
+    };
+    if (!onScreen) {
+        paint(painter, color);
+        return;
+    }
+    // On screen the dot is drawn once for its colour and then only copied.
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    for (const Dot &dot : m_dots) {
+        if (dot.color == color && dot.image.devicePixelRatio() == ratio) {
+            painter.drawImage(box.topLeft(), dot.image);
+            return;
+        }
+    }
+    QImage image(QSize(10, 10) * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    {
+        QPainter p(&image);
+        p.translate(-box.topLeft());
+        paint(p, color);
+    }
+    if (m_dots.size() >= 8)
+        m_dots.clear();
+    m_dots.push_back(Dot { color, image });
+    painter.drawImage(box.topLeft(), image);
+}
+
+void GraphView::drawAngle(QPainter &painter, const QSizeF &size, bool onScreen) const
 {
     if (!m_view)
         return;
@@ -352,7 +387,7 @@ void GraphView::drawAngle(QPainter &painter, const QSizeF &size) const
             painter.setPen(QPen(figure::black(), 1.0));
             painter.setBrush(style.color);
             if (y >= plot.top() && y <= plot.bottom()) {
-                painter.drawEllipse(QPointF(x, y), 4.0, 4.0);
+                drawDot(painter, QPointF(x, y), style.color, onScreen);
             } else {
                 // Beyond the area (the tangent near its asymptotes): an arrow at its edge.
                 const double edge = y < plot.top() ? plot.top() : plot.bottom();
@@ -406,7 +441,7 @@ void GraphView::drawAngle(QPainter &painter, const QSizeF &size) const
         // On a light ground, so that the curves behind do not cross the text.
         painter.fillRect(
             QRectF(left - 2.0, label.y - box.height / 2.0, box.width + 4.0, box.height),
-            QColor(255, 255, 255, 210));
+            figure::white());
         const float bottom = float(label.y + box.height / 2.0);
         if (label.plain.isNull())
             label.styled.draw(painter, float(left), bottom);

@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <vector>
+
 class OrbelView;
 
 class GraphView : public QWidget
@@ -64,7 +66,8 @@ private:
     void angleChanged();
     void setThetaAt(double x);
     void drawStaticParts(QPainter &painter, const QSizeF &size) const;
-    void drawAngle(QPainter &painter, const QSizeF &size) const;
+    void drawAngle(QPainter &painter, const QSizeF &size, bool onScreen) const;
+    void drawDot(QPainter &painter, QPointF at, const QColor &color, bool onScreen) const;
 
     QPointer<OrbelView> m_view;
     int m_curves = Cosine | Sine;
@@ -75,4 +78,11 @@ private:
     QString m_cacheKey;
     // The values' labels that hold a surd, laid out once: they come back at the standard angles.
     mutable QHash<QString, StyledText> m_surdLabels;
+    // The dots of the curves, drawn once for the screen.
+    struct Dot
+    {
+        QColor color;
+        QImage image;
+    };
+    mutable std::vector<Dot> m_dots;
 };
