@@ -116,34 +116,11 @@ void GraphView::mouseReleaseEvent(QMouseEvent *event)
 
 void GraphView::keyPressEvent(QKeyEvent *event)
 {
-    if (!m_view) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
     // The circle view's keys, with the circle view's steps.
-    switch (event->key()) {
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-        m_view->stepAngle(+1);
-        break;
-    case Qt::Key_Left:
-    case Qt::Key_Down:
-        m_view->stepAngle(-1);
-        break;
-    case Qt::Key_PageUp:
-        m_view->stepToStandardAngle(+1);
-        break;
-    case Qt::Key_PageDown:
-        m_view->stepToStandardAngle(-1);
-        break;
-    case Qt::Key_Home:
-        m_view->setTheta(0.0f);
-        break;
-    default:
+    if (m_view && m_view->turnByKey(event->key()))
+        event->accept();
+    else
         QWidget::keyPressEvent(event);
-        return;
-    }
-    event->accept();
 }
 
 void GraphView::focusInEvent(QFocusEvent *event)

@@ -72,31 +72,37 @@ void OrbelView::stepToStandardAngle(int direction)
     turnTo(nextStandardDegrees(double(m_theta) * 180.0 / pi, direction) * pi / 180.0);
 }
 
-void OrbelView::keyPressEvent(QKeyEvent *event)
+bool OrbelView::turnByKey(int key)
 {
-    switch (event->key()) {
+    switch (key) {
     case Qt::Key_Right:
     case Qt::Key_Up:
         stepAngle(+1);
-        break;
+        return true;
     case Qt::Key_Left:
     case Qt::Key_Down:
         stepAngle(-1);
-        break;
+        return true;
     case Qt::Key_PageUp:
         stepToStandardAngle(+1);
-        break;
+        return true;
     case Qt::Key_PageDown:
         stepToStandardAngle(-1);
-        break;
+        return true;
     case Qt::Key_Home:
         setTheta(0.0f);
-        break;
+        return true;
     default:
-        QWidget::keyPressEvent(event);
-        return;
+        return false;
     }
-    event->accept();
+}
+
+void OrbelView::keyPressEvent(QKeyEvent *event)
+{
+    if (turnByKey(event->key()))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void OrbelView::focusInEvent(QFocusEvent *event)

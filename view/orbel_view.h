@@ -76,6 +76,8 @@ public:
     // (multiples of 30 and 45 degrees); +1 is counter-clockwise.
     void stepAngle(int direction);
     void stepToStandardAngle(int direction);
+    // The key's turn (arrows, Page Up and Down, Home); false for a key that turns nothing.
+    bool turnByKey(int key);
 
     // What a screen reader says of the figure, in words that speech reads correctly:
     // "theta 3 pi over 4, cosine minus root 2 over 2, sine root 2 over 2".
