@@ -9,6 +9,8 @@
 #include <QIcon>
 #include <QLayout>
 
+#include <algorithm>
+
 // The resources compiled into the core library; a static library needs them named once.
 static void initialiseResources()
 {

@@ -68,8 +68,18 @@ struct DesignMetrics
 // exact to a unit. Every pass asks for the same few fonts: each is measured once.
 const DesignMetrics &designMetrics(const QFont &font)
 {
-    // A handful of fonts, compared by their definition: cheaper than hashing their keys.
-    static std::vector<std::pair<QFont, DesignMetrics>> cache;
+    // A handful of fonts, compared by their definition: cheaper than hashing their keys. Dropped
+    // before the application goes, as the fonts belong to it.
+    using Cache = std::vector<std::pair<QFont, DesignMetrics>>;
+    static Cache *fonts = nullptr;
+    if (!fonts) {
+        fonts = new Cache;
+        qAddPostRoutine([] {
+            delete fonts;
+            fonts = nullptr;
+        });
+    }
+    Cache &cache = *fonts;
     for (const auto &entry : cache)
         if (entry.first == font)
             return entry.second;
