@@ -15,6 +15,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -94,18 +95,18 @@ void send(QWidget &widget, QEvent::Type type, QPointF at)
     QApplication::sendEvent(&widget, &event);
 }
 
-// One press on the circle, ten drags along it and the release, each followed by the repaint it
-// asked for, in a shown 640 x 480 window with every option on.
-void dragSequence(benchmark::State &state)
+void waitUntilExposed(QWidget &window)
 {
-    OrbelView view(Rect { { 0.0f, 0.0f }, { 640.0f, 480.0f } });
-    view.setStandardAngles(true);
-    view.setSinCos(true);
-    view.show();
-    // Wait for the window to be exposed: before that a repaint paints nothing.
-    for (int i = 0; i < 100 && !view.windowHandle()->isExposed(); ++i)
+    // Before that a repaint paints nothing.
+    for (int i = 0; i < 100 && !window.windowHandle()->isExposed(); ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    view.repaint();
+    window.repaint();
+}
+
+// One press on the circle of a 640 x 480 view, ten drags along it and the release, each
+// followed by repaint.
+void drag(benchmark::State &state, OrbelView &view, const std::function<void()> &repaint)
+{
     const auto at = [](double angle) {
         return QPointF(320.0 + 160.0 * std::cos(angle), 240.0 - 160.0 * std::sin(angle));
     };
@@ -115,14 +116,26 @@ void dragSequence(benchmark::State &state)
             state.SkipWithError("the press did not grab the point");
             break;
         }
-        view.repaint();
+        repaint();
         for (int i = 1; i <= 10; ++i) {
             send(view, QEvent::MouseMove, at(0.3 + 0.11 * i));
-            view.repaint();
+            repaint();
         }
         send(view, QEvent::MouseButtonRelease, at(1.4));
-        view.repaint();
+        repaint();
     }
+}
+
+// The drag in a shown 640 x 480 window with every option on, each event followed by the repaint
+// it asked for.
+void dragSequence(benchmark::State &state)
+{
+    OrbelView view(Rect { { 0.0f, 0.0f }, { 640.0f, 480.0f } });
+    view.setStandardAngles(true);
+    view.setSinCos(true);
+    view.show();
+    waitUntilExposed(view);
+    drag(state, view, [&view] { view.repaint(); });
     state.SetLabel("press, 10 drags, release; 12 repaints");
     state.SetItemsProcessed(state.iterations() * 12);
 }
@@ -163,30 +176,11 @@ void dragSequenceWithGraph(benchmark::State &state)
     graph->setShowsCurve(GraphView::Tangent, true);
     window.resize(640, 720);
     window.show();
-    for (int i = 0; i < 100 && !window.windowHandle()->isExposed(); ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    window.repaint();
-    const auto at = [](double angle) {
-        return QPointF(320.0 + 160.0 * std::cos(angle), 240.0 - 160.0 * std::sin(angle));
-    };
-    const auto repaint = [&] {
+    waitUntilExposed(window);
+    drag(state, *view, [view, graph] {
         view->repaint();
         graph->repaint();
-    };
-    for (auto _ : state) {
-        send(*view, QEvent::MouseButtonPress, at(0.3));
-        if (!view->canDrag()) {
-            state.SkipWithError("the press did not grab the point");
-            break;
-        }
-        repaint();
-        for (int i = 1; i <= 10; ++i) {
-            send(*view, QEvent::MouseMove, at(0.3 + 0.11 * i));
-            repaint();
-        }
-        send(*view, QEvent::MouseButtonRelease, at(1.4));
-        repaint();
-    }
+    });
     state.SetLabel("press, 10 drags, release; 12 repaints of each view");
 }
 BENCHMARK(dragSequenceWithGraph)->Unit(benchmark::kMillisecond);

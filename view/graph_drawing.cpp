@@ -154,19 +154,19 @@ void GraphView::draw(QPainter &painter, const QSizeF &size, bool onScreen)
         return;
     }
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    const QString key = QStringLiteral("%1x%2@%3 %4 %5")
-                            .arg(size.width())
-                            .arg(size.height())
-                            .arg(ratio)
-                            .arg(m_view && m_view->angleUnit() == 1 ? 1 : 0)
-                            .arg(m_curves);
-    if (key != m_cacheKey) {
+    const bool degrees = m_view && m_view->angleUnit() == 1;
+    // The picture is drawn again when what it shows changes: its size, the unit of its labels,
+    // the curves.
+    if (m_cache.isNull() || m_cache.size() != (size * ratio).toSize()
+        || m_cache.devicePixelRatio() != ratio || m_cacheDegrees != degrees
+        || m_cacheCurves != m_curves) {
         // Opaque, so that putting it on screen is a copy, not a blend.
         m_cache = QImage((size * ratio).toSize(), QImage::Format_RGB32);
         m_cache.setDevicePixelRatio(ratio);
         QPainter cachePainter(&m_cache);
         drawStaticParts(cachePainter, size);
-        m_cacheKey = key;
+        m_cacheDegrees = degrees;
+        m_cacheCurves = m_curves;
     }
     painter.drawImage(QPointF(0, 0), m_cache);
     drawAngle(painter, size, true);

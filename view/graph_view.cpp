@@ -37,7 +37,7 @@ void GraphView::setOrbelView(OrbelView *view)
     m_view = view;
     if (m_view)
         connect(m_view, &OrbelView::thetaChanged, this, &GraphView::angleChanged);
-    m_cacheKey.clear();
+    m_cache = QImage();
     update();
 }
 

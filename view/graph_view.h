@@ -75,7 +75,8 @@ private:
 
     // The axes, grid, labels, curves and legend as last drawn on screen, and what they show.
     QImage m_cache;
-    QString m_cacheKey;
+    bool m_cacheDegrees = false;
+    int m_cacheCurves = 0;
     // The values' labels that hold a surd, laid out once: they come back at the standard angles.
     mutable QHash<QString, StyledText> m_surdLabels;
     // The dots of the curves, drawn once for the screen.
