@@ -11,7 +11,9 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
+#include <QMessageBox>
 #include <QUrl>
 #include <QWidget>
 
@@ -49,6 +51,19 @@ void restoreOption(int n, OrbelView *view, void (OrbelView::*setter)(bool), QAbs
         (view->*setter)(n == 1);
     if (box)
         box->setChecked(n == 1);
+}
+
+// A document or address that could not be opened is said in a message attached to the window,
+// naming it so that the user can open it by hand. It does not wait: the window stays in use.
+void reportUnopened(QWidget *window, const QString &text, const QString &details)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, Controller::tr("Unit Circle"), text,
+                                QMessageBox::Ok, window);
+    box->setInformativeText(details);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->open();
 }
 
 } // namespace
@@ -151,10 +166,21 @@ void Controller::showReadMe(QObject *)
 {
     const QString path = platform::pathForResource(QStringLiteral("ReadMe"), QStringLiteral("rtf"));
     if (path.isEmpty()) {
-        qWarning("ReadMe.rtf is neither beside the program nor in ../share/unitcircle");
+        reportUnopened(window, tr("The ReadMe could not be found."),
+                       //: %1 is the folder that holds the program.
+                       tr("It belongs beside the program, in \u201c%1\u201d, or in the folder "
+                          "share/unitcircle beside that folder. Installing Unit Circle again puts "
+                          "it back.")
+                           .arg(QDir::toNativeSeparators(platform::bundleDirectory())));
         return;
     }
-    platform::openFile(path);
+    platform::openFile(path, this, [this, path] {
+        reportUnopened(window, tr("The ReadMe could not be opened."),
+                       //: %1 is the full path of the ReadMe file.
+                       tr("No program on this computer opened \u201c%1\u201d. Open it with a "
+                          "program that reads RTF documents, such as a word processor.")
+                           .arg(QDir::toNativeSeparators(path)));
+    });
 }
 
 void Controller::marvoSoftware(QObject *)
@@ -164,8 +190,15 @@ void Controller::marvoSoftware(QObject *)
     QUrl root;
     root.setScheme(address.scheme());
     root.setHost(address.host());
-    if (root.isValid() && !root.host().isEmpty())
-        platform::openURL(root);
+    if (!root.isValid() || root.host().isEmpty())
+        return;
+    platform::openURL(root, this, [this, root] {
+        reportUnopened(window, tr("The web site could not be opened."),
+                       //: %1 is the address of the web site.
+                       tr("No web browser on this computer opened %1. Type the address into a "
+                          "browser to visit it.")
+                           .arg(root.toString()));
+    });
 }
 
 bool Controller::windowShouldClose(QWidget *)

@@ -3,6 +3,7 @@
 #include "app/controller.h"
 #include "app/main_window.h"
 #include "app/translations.h"
+#include "platform/accessibility_properties.h"
 #include "view/orbel_view.h"
 
 #include <QApplication>
@@ -21,6 +22,9 @@ int main(int argc, char *argv[])
 
     // Before any widget exists: Qt keeps the first accessible interface it makes for an object.
     OrbelView::installAccessibility();
+    // Any assistive technology may ask for all properties of an object; Qt's bridge alone
+    // would crash on it.
+    platform::guardAccessibilityProperties();
 
     MainWindow window;
     Controller controller;

@@ -1,6 +1,8 @@
 // The translators: English plurals first, then the user's language for the program and for Qt.
 #include "app/translations.h"
 
+#include "view/spoken_words.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -37,11 +39,16 @@ void install(const QLocale &locale)
     if (english->load(QStringLiteral(":/i18n/unitcircle_en.qm")))
         add(std::move(english));
 
+    // Spoken numbers follow the notation of the language the program speaks: "0,423" where the
+    // program speaks German, whose speech reads "0.423" as a thousands group.
+    speech::setLanguage(QLocale::c());
     auto program = std::make_unique<QTranslator>();
     if (program->load(locale, QStringLiteral("unitcircle"), QStringLiteral("_"),
                       QStringLiteral(":/i18n"))
-        && program->language() != QLatin1String("en"))
+        && program->language() != QLatin1String("en")) {
+        speech::setLanguage(QLocale(program->language()));
         add(std::move(program));
+    }
 
     auto qt = std::make_unique<QTranslator>();
     if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),

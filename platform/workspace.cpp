@@ -1,5 +1,7 @@
 // Bundle look-up over QCoreApplication::applicationDirPath, with localized copies in folders named
-// after a language, and the desktop over QDesktopServices.
+// after a language, and the desktop's opener: xdg-open where the desktop has it (as Qt itself
+// prefers), watched to its end, since Qt starts it detached and never learns that it failed;
+// QDesktopServices elsewhere.
 #include "platform/workspace.h"
 
 #include <QCoreApplication>
@@ -7,6 +9,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <QPointer>
+#include <QProcess>
+#include <QStandardPaths>
 
 namespace platform {
 
@@ -59,14 +64,57 @@ QString pathForResource(const QString &name, const QString &type)
     return QString();
 }
 
-bool openFile(const QString &path)
+namespace {
+
+void open(const QUrl &url, QObject *context, std::function<void()> failed)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    const QPointer<QObject> receiver(context);
+    const auto report = [receiver, failed] {
+        if (receiver && failed)
+            failed();
+    };
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (!opener.isEmpty()) {
+        // Not a child of context: the viewer it starts outlives the window, and the opener is
+        // left to end on its own when the program quits first.
+        auto *process = new QProcess;
+        process->setProcessChannelMode(QProcess::ForwardedChannels);
+        process->setProgram(opener);
+        process->setArguments({ url.isLocalFile() ? url.toLocalFile() : url.toString() });
+        QObject::connect(process, &QProcess::errorOccurred, process,
+                         [process, report](QProcess::ProcessError error) {
+                             if (error != QProcess::FailedToStart)
+                                 return;
+                             process->deleteLater();
+                             // Reported from the event loop, as every other failure is.
+                             QMetaObject::invokeMethod(QCoreApplication::instance(), report,
+                                                       Qt::QueuedConnection);
+                         });
+        QObject::connect(process, &QProcess::finished, process,
+                         [process, report](int exitCode, QProcess::ExitStatus status) {
+                             process->deleteLater();
+                             if (status != QProcess::NormalExit || exitCode != 0)
+                                 report();
+                         });
+        process->start();
+        return;
+    }
+#endif
+    if (!QDesktopServices::openUrl(url))
+        QMetaObject::invokeMethod(QCoreApplication::instance(), report, Qt::QueuedConnection);
 }
 
-bool openURL(const QUrl &url)
+} // namespace
+
+void openFile(const QString &path, QObject *context, std::function<void()> failed)
 {
-    return QDesktopServices::openUrl(url);
+    open(QUrl::fromLocalFile(path), context, std::move(failed));
+}
+
+void openURL(const QUrl &url, QObject *context, std::function<void()> failed)
+{
+    open(url, context, std::move(failed));
 }
 
 } // namespace platform

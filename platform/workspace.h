@@ -6,6 +6,10 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
+
+class QObject;
+
 namespace platform {
 
 // The path of resource name.type (pathForResource:ofType:), or a null string when it is in
@@ -19,7 +23,10 @@ QString bundleDirectory();
 void setBundleDirectory(const QString &directory);
 
 // Hand a local file or an address to the desktop's default application (openFile:, openURL:).
-bool openFile(const QString &path);
-bool openURL(const QUrl &url);
+// Whether that worked is known only once the desktop's opener has ended, so failed is called
+// later, from the event loop, as long as context lives: when no opener could be started, or the
+// opener ended with an error (no application for the file, no browser). Nothing waits for it.
+void openFile(const QString &path, QObject *context, std::function<void()> failed);
+void openURL(const QUrl &url, QObject *context, std::function<void()> failed);
 
 } // namespace platform

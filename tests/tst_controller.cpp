@@ -17,6 +17,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSettings>
@@ -101,6 +102,24 @@ class TestController : public QObject
 private:
     UrlCatcher m_catcher;
     QTemporaryDir m_scratch;
+    // The desktop's opener, as the program finds it on PATH: it notes what it was asked to open
+    // and ends as told.
+    QString m_opened;
+    QStringList opened() const
+    {
+        QFile file(m_opened);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+    static QMessageBox *shownMessage(QWidget *window)
+    {
+        for (QMessageBox *box : window->findChildren<QMessageBox *>())
+            if (box->isVisible())
+                return box;
+        return nullptr;
+    }
+
 
     // Storage as a previous run would have left it; the store forgets what it held.
     static void store(const QVariantMap &values)
@@ -123,6 +142,17 @@ private slots:
         // Nothing opened here ever reaches a real application.
         for (const char *scheme : { "file", "http", "https" })
             QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &m_catcher, "open");
+        const QString bin = m_scratch.path() + QStringLiteral("/bin");
+        QVERIFY(QDir().mkpath(bin));
+        QFile opener(bin + QStringLiteral("/xdg-open"));
+        QVERIFY(opener.open(QIODevice::WriteOnly));
+        opener.write("#!/bin/sh\nprintf '%s\\n' \"$1\" >> \"$UNITCIRCLE_TEST_OPENED\"\n"
+                     "exit \"$UNITCIRCLE_TEST_OPENER_EXIT\"\n");
+        opener.close();
+        QVERIFY(opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        m_opened = m_scratch.path() + QStringLiteral("/opened");
+        qputenv("UNITCIRCLE_TEST_OPENED", m_opened.toUtf8());
+        qputenv("PATH", bin.toUtf8() + ':' + qgetenv("PATH"));
     }
 
     void cleanupTestCase()
@@ -133,6 +163,8 @@ private slots:
 
     void init()
     {
+        QFile::remove(m_opened);
+        qputenv("UNITCIRCLE_TEST_OPENER_EXIT", "0");
         store({});
         QFile::remove(settingsPath());
         m_catcher.urls.clear();
@@ -526,12 +558,13 @@ private slots:
                  readMe);
         Run run;
         run.controller->showReadMe();
-        QCOMPARE(m_catcher.urls, QList<QUrl> { QUrl::fromLocalFile(readMe) });
+        QTRY_COMPARE(opened(), QStringList { readMe });
 
         // The Help menu's command does the same.
         run.window->readMeAction()->trigger();
-        QCOMPARE(m_catcher.urls.size(), 2);
-        QCOMPARE(m_catcher.urls.last(), QUrl::fromLocalFile(readMe));
+        QTRY_COMPARE(opened(), QStringList({ readMe, readMe }));
+        QTest::qWait(100);
+        QVERIFY(!shownMessage(run.window.get()));
     }
 
     void readMeOfAnInstalledProgramOpens()
@@ -548,28 +581,66 @@ private slots:
         platform::setBundleDirectory(root + QStringLiteral("/bin"));
         Run run;
         run.controller->showReadMe();
-        QCOMPARE(m_catcher.urls, QList<QUrl> { QUrl::fromLocalFile(readMe) });
+        QTRY_COMPARE(opened(), QStringList { readMe });
     }
 
-    void missingReadMeOpensNothing()
+    void missingReadMeIsSaid()
     {
         const QString empty = m_scratch.path() + QStringLiteral("/empty/bin");
         QVERIFY(QDir().mkpath(empty));
         platform::setBundleDirectory(empty);
         QVERIFY(
             platform::pathForResource(QStringLiteral("ReadMe"), QStringLiteral("rtf")).isNull());
-        Run run;
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("ReadMe")));
+        Run run(true);
         run.controller->showReadMe();
-        QVERIFY(m_catcher.urls.isEmpty());
+        QTRY_VERIFY(shownMessage(run.window.get()));
+        QMessageBox *box = shownMessage(run.window.get());
+        QVERIFY2(box->text().contains(QStringLiteral("ReadMe")), qPrintable(box->text()));
+        QVERIFY2(box->informativeText().contains(empty), qPrintable(box->informativeText()));
+        QVERIFY(opened().isEmpty());
+    }
+
+    // An opener that fails (no viewer for RTF, no browser) is no success: the user is told what
+    // could not be opened, by name, and the window goes on.
+    void aFailedOpenIsSaid_data()
+    {
+        QTest::addColumn<bool>("readMe");
+        QTest::addColumn<QByteArray>("exitCode");
+        QTest::newRow("no viewer for the ReadMe") << true << QByteArray("3");
+        QTest::newRow("the viewer failed on the ReadMe") << true << QByteArray("4");
+        QTest::newRow("no browser for the web site") << false << QByteArray("3");
+    }
+
+    void aFailedOpenIsSaid()
+    {
+        QFETCH(bool, readMe);
+        QFETCH(QByteArray, exitCode);
+        const QString buildTree
+            = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
+        platform::setBundleDirectory(buildTree);
+        qputenv("UNITCIRCLE_TEST_OPENER_EXIT", exitCode);
+        Run run(true);
+        if (readMe)
+            run.window->readMeAction()->trigger();
+        else
+            run.window->webSiteAction()->trigger();
+        QTRY_VERIFY(shownMessage(run.window.get()));
+        QMessageBox *box = shownMessage(run.window.get());
+        const QString named = readMe
+            ? buildTree + QStringLiteral("/ReadMe.rtf")
+            : QUrl::fromUserInput(QStringLiteral(UNITCIRCLE_WEBSITE)).host();
+        QVERIFY2(box->informativeText().contains(named), qPrintable(box->informativeText()));
+        QCOMPARE(opened().size(), 1);
+        // The message waits for the user; the program does not wait for the message.
+        QVERIFY(box->isVisible());
     }
 
     void webSiteOpensAtItsRoot()
     {
         Run run;
         run.controller->marvoSoftware();
-        QCOMPARE(m_catcher.urls.size(), 1);
-        const QUrl url = m_catcher.urls.first();
+        QTRY_COMPARE(opened().size(), 1);
+        const QUrl url(opened().constFirst());
         QVERIFY2(url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http"),
                  qPrintable(url.toString()));
         QCOMPARE(url.host(), QUrl::fromUserInput(QStringLiteral(UNITCIRCLE_WEBSITE)).host());
@@ -581,8 +652,8 @@ private slots:
         QCOMPARE(url.port(), -1);
 
         run.window->webSiteAction()->trigger();
-        QCOMPARE(m_catcher.urls.size(), 2);
-        QCOMPARE(m_catcher.urls.last(), url);
+        QTRY_COMPARE(opened().size(), 2);
+        QCOMPARE(QUrl(opened().constLast()), url);
     }
 
     void closingTheWindowEndsTheEventLoop_data()

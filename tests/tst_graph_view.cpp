@@ -183,6 +183,47 @@ private slots:
         COMPARE_BITS(m_view->theta(), float(pi / 3.0));
     }
 
+    // The graph says what it draws: theta, then each curve's value in the legend's order.
+    void speaksTheCurvesItDraws_data()
+    {
+        QTest::addColumn<int>("curves");
+        QTest::addColumn<float>("theta");
+        QTest::addColumn<QString>("spoken");
+
+        const int all = GraphView::Cosine | GraphView::Sine | GraphView::Tangent;
+        QTest::newRow("all three at a third of a half turn")
+            << all << float(pi / 3)
+            << "theta pi over 3, cosine 1 over 2, sine root 3 over 2, tangent root 3";
+        QTest::newRow("the tangent alone where it is undefined")
+            << int(GraphView::Tangent) << float(pi / 2) << "theta pi over 2, tangent undefined";
+        QTest::newRow("undefined below the axis too")
+            << int(GraphView::Tangent) << float(-3 * pi / 2)
+            << "theta minus 3 pi over 2, tangent undefined";
+        QTest::newRow("a negative exact tangent")
+            << int(GraphView::Sine | GraphView::Tangent) << float(-pi / 4)
+            << "theta minus pi over 4, sine minus root 2 over 2, tangent minus 1";
+        QTest::newRow("the tangent of a sixth of a half turn")
+            << int(GraphView::Tangent) << float(pi / 6) << "theta pi over 6, tangent root 3 over 3";
+        QTest::newRow("no sign before a vanishing tangent")
+            << int(GraphView::Tangent) << float(pi) << "theta pi, tangent 0";
+        QTest::newRow("three decimals elsewhere")
+            << int(GraphView::Cosine | GraphView::Tangent) << 1.2f
+            << "theta 1.20 radians, cosine 0.362, tangent 2.572";
+        QTest::newRow("no curve drawn") << 0 << float(pi / 3) << "theta pi over 3";
+    }
+
+    void speaksTheCurvesItDraws()
+    {
+        QFETCH(int, curves);
+        QFETCH(float, theta);
+        QFETCH(QString, spoken);
+        for (GraphView::Curve curve : { GraphView::Cosine, GraphView::Sine, GraphView::Tangent })
+            m_graph->setShowsCurve(curve, curves & curve);
+        m_view->setTheta(theta);
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_graph)->text(QAccessible::Description),
+                 spoken);
+    }
+
     void exportsAsSvg()
     {
         QTemporaryDir dir;

@@ -217,9 +217,49 @@ private slots:
         // Speech reads these symbols as "pi six" or "slash"; the words stand in for them.
         for (const QChar symbol : { QChar(0x2215), QChar(0x2212), QChar(0x221a), QChar(0x03c0) })
             QVERIFY2(!spoken.contains(symbol), qPrintable(spoken));
-        QAccessibleValueInterface *valueInterface = iface->valueInterface();
-        QVERIFY(valueInterface);
-        QCOMPARE(valueInterface->currentValue().toDouble(), double(m_view->theta()));
+    }
+
+    // A screen reader reads the value before the description: it must be in the unit the label
+    // shows, and a value it sets is read in that unit too.
+    void accessibleValueIsInTheUnitShown_data()
+    {
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<double>("sent");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("maximum");
+        QTest::addColumn<double>("step");
+        QTest::addColumn<QString>("label");
+
+        QTest::newRow("radians") << 0 << 2.0 << 2.0 << 2 * pi << 2 * pi / 72 << "2.00";
+        QTest::newRow("degrees") << 1 << 65.0 << 65.0 << 360.0 << 5.0 << " 65\u00b0";
+        QTest::newRow("degrees snapping to a standard angle")
+            << 1 << 134.0 << 135.0 << 360.0 << 5.0 << "135\u00b0";
+        QTest::newRow("degrees beyond a turn stop at a full turn")
+            << 1 << 1e6 << 360.0 << 360.0 << 5.0 << "360\u00b0";
+        QTest::newRow("negative degrees")
+            << 1 << -90.0 << -90.0 << 360.0 << 5.0 << "-90\u00b0";
+    }
+
+    void accessibleValueIsInTheUnitShown()
+    {
+        QFETCH(int, unit);
+        QFETCH(double, sent);
+        QFETCH(double, value);
+        QFETCH(double, maximum);
+        QFETCH(double, step);
+        QFETCH(QString, label);
+
+        m_view->setAngleUnit(unit);
+        QAccessibleValueInterface *iface
+            = QAccessible::queryAccessibleInterface(m_view.get())->valueInterface();
+        QVERIFY(iface);
+        iface->setCurrentValue(sent);
+        QCOMPARE(m_view->displayTheta(), label);
+        QVERIFY2(std::fabs(iface->currentValue().toDouble() - value) < 1e-4,
+                 qPrintable(QString::number(iface->currentValue().toDouble(), 'g', 10)));
+        QCOMPARE(iface->maximumValue().toDouble(), maximum);
+        QCOMPARE(iface->minimumValue().toDouble(), -maximum);
+        QCOMPARE(iface->minimumStepSize().toDouble(), step);
     }
 
     void accessibleValueStaysWithinTwoTurns_data()

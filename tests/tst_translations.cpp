@@ -158,6 +158,35 @@ private slots:
                  qPrintable(spoken));
     }
 
+    // Speech reads a point between digits as a thousands separator in German, French, Spanish
+    // and Portuguese: spoken numbers take the language's own separator, the figure keeps its own.
+    void spokenNumbersInTheLanguagesNotation()
+    {
+        MainWindow window;
+        OrbelView &view = *window.orbelView();
+        window.graphView()->setShowsCurve(GraphView::Tangent, true);
+        view.setTheta(1.2f);
+        const QString separator = m_language.isEmpty() ? QStringLiteral(".") : QStringLiteral(",");
+        const QString other = m_language.isEmpty() ? QStringLiteral(",") : QStringLiteral(".");
+        const QString circle = view.accessibleValueText();
+        const QString graph = window.graphView()->accessibleValueText();
+        const auto in = [](const QString &sep, const char *whole, const char *decimals) {
+            return QLatin1String(whole) + sep + QLatin1String(decimals);
+        };
+        for (const auto &[whole, decimals] : { std::pair { "1", "20" }, std::pair { "0", "362" },
+                                               std::pair { "0", "932" } }) {
+            QVERIFY2(circle.contains(in(separator, whole, decimals)), qPrintable(circle));
+            QVERIFY2(!circle.contains(in(other, whole, decimals)), qPrintable(circle));
+        }
+        QVERIFY2(graph.contains(in(separator, "2", "572")), qPrintable(graph));
+        QCOMPARE(view.displayTheta(), QStringLiteral("1.20"));
+
+        view.setAngleUnit(1);
+        view.setTheta(float(65.0 * pi / 180.0));
+        QVERIFY2(view.accessibleValueText().contains(in(separator, "0", "423")),
+                 qPrintable(view.accessibleValueText()));
+    }
+
     void qtsOwnDialogsSpeakTheLanguage()
     {
         const QStringList buttons = printDialogButtons();

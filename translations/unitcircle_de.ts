@@ -46,6 +46,33 @@
         <extracomment>The print job&apos;s title: the queue lists it and a PDF printer names its file after it.</extracomment>
         <translation>Einheitskreis</translation>
     </message>
+    <message>
+        <source>The ReadMe could not be found.</source>
+        <translation>Die Liesmich-Datei wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>It belongs beside the program, in “%1”, or in the folder share/unitcircle beside that folder. Installing Unit Circle again puts it back.</source>
+        <extracomment>%1 is the folder that holds the program.</extracomment>
+        <translation>Sie gehört neben das Programm, in „%1“, oder in den Ordner share/unitcircle neben diesem Ordner. Wenn Sie Einheitskreis neu installieren, ist sie wieder da.</translation>
+    </message>
+    <message>
+        <source>The ReadMe could not be opened.</source>
+        <translation>Die Liesmich-Datei konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opened “%1”. Open it with a program that reads RTF documents, such as a word processor.</source>
+        <extracomment>%1 is the full path of the ReadMe file.</extracomment>
+        <translation>Kein Programm auf diesem Computer hat „%1“ geöffnet. Öffnen Sie die Datei mit einem Programm, das RTF-Dokumente liest, etwa einer Textverarbeitung.</translation>
+    </message>
+    <message>
+        <source>The web site could not be opened.</source>
+        <translation>Die Website konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>No web browser on this computer opened %1. Type the address into a browser to visit it.</source>
+        <extracomment>%1 is the address of the web site.</extracomment>
+        <translation>Kein Webbrowser auf diesem Computer hat %1 geöffnet. Geben Sie die Adresse in einen Browser ein, um die Seite zu besuchen.</translation>
+    </message>
 </context>
 <context>
     <name>FigureExport</name>
@@ -73,6 +100,31 @@
         <source>Graph of the cosine, the sine and the tangent</source>
         <extracomment>What a screen reader calls the graph; it begins with the word for a graph.</extracomment>
         <translation>Graph des Kosinus, des Sinus und des Tangens</translation>
+    </message>
+    <message>
+        <source>theta %1</source>
+        <extracomment>What a screen reader says of the graph, first the angle: &quot;theta pi over 3&quot;.</extracomment>
+        <translation>Theta %1</translation>
+    </message>
+    <message>
+        <source>cosine %1</source>
+        <extracomment>The value of the cosine curve at the angle, read aloud: &quot;cosine 1 over 2&quot;.</extracomment>
+        <translation>Kosinus %1</translation>
+    </message>
+    <message>
+        <source>sine %1</source>
+        <extracomment>The value of the sine curve at the angle, read aloud: &quot;sine root 3 over 2&quot;.</extracomment>
+        <translation>Sinus %1</translation>
+    </message>
+    <message>
+        <source>tangent %1</source>
+        <extracomment>The value of the tangent curve at the angle, read aloud: &quot;tangent root 3&quot;, &quot;tangent undefined&quot;.</extracomment>
+        <translation>Tangens %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the parts of the graph&apos;s spoken text: &quot;theta pi over 3, cosine 1 over 2&quot;.</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -232,6 +284,7 @@
     </message>
     <message>
         <source>root %1</source>
+        <extracomment>The square root of a number read aloud: &quot;root 3&quot; in &quot;root 3 over 2&quot;.</extracomment>
         <translation>Wurzel aus %1</translation>
     </message>
     <message numerus="yes">
@@ -265,6 +318,11 @@
         <source>Unit circle</source>
         <extracomment>What a screen reader calls the figure.</extracomment>
         <translation>Einheitskreis</translation>
+    </message>
+    <message>
+        <source>%1 root %2</source>
+        <extracomment>A whole number times a square root read aloud: &quot;2 root 3&quot; in &quot;2 root 3 over 3&quot;.</extracomment>
+        <translation>%1 mal Wurzel aus %2</translation>
     </message>
 </context>
 </TS>

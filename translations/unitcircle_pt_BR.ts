@@ -46,6 +46,33 @@
         <extracomment>The print job&apos;s title: the queue lists it and a PDF printer names its file after it.</extracomment>
         <translation>Ciclo Trigonométrico</translation>
     </message>
+    <message>
+        <source>The ReadMe could not be found.</source>
+        <translation>O arquivo Leia-me não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>It belongs beside the program, in “%1”, or in the folder share/unitcircle beside that folder. Installing Unit Circle again puts it back.</source>
+        <extracomment>%1 is the folder that holds the program.</extracomment>
+        <translation>Ele deve ficar ao lado do programa, em “%1”, ou na pasta share/unitcircle ao lado dessa pasta. Instalar o Ciclo Trigonométrico de novo o coloca de volta.</translation>
+    </message>
+    <message>
+        <source>The ReadMe could not be opened.</source>
+        <translation>Não foi possível abrir o arquivo Leia-me.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opened “%1”. Open it with a program that reads RTF documents, such as a word processor.</source>
+        <extracomment>%1 is the full path of the ReadMe file.</extracomment>
+        <translation>Nenhum programa deste computador abriu “%1”. Abra-o com um programa que leia documentos RTF, como um processador de texto.</translation>
+    </message>
+    <message>
+        <source>The web site could not be opened.</source>
+        <translation>Não foi possível abrir o site.</translation>
+    </message>
+    <message>
+        <source>No web browser on this computer opened %1. Type the address into a browser to visit it.</source>
+        <extracomment>%1 is the address of the web site.</extracomment>
+        <translation>Nenhum navegador deste computador abriu %1. Digite o endereço em um navegador para visitá-lo.</translation>
+    </message>
 </context>
 <context>
     <name>FigureExport</name>
@@ -73,6 +100,31 @@
         <source>Graph of the cosine, the sine and the tangent</source>
         <extracomment>What a screen reader calls the graph; it begins with the word for a graph.</extracomment>
         <translation>Gráfico do cosseno, do seno e da tangente</translation>
+    </message>
+    <message>
+        <source>theta %1</source>
+        <extracomment>What a screen reader says of the graph, first the angle: &quot;theta pi over 3&quot;.</extracomment>
+        <translation>teta %1</translation>
+    </message>
+    <message>
+        <source>cosine %1</source>
+        <extracomment>The value of the cosine curve at the angle, read aloud: &quot;cosine 1 over 2&quot;.</extracomment>
+        <translation>cosseno %1</translation>
+    </message>
+    <message>
+        <source>sine %1</source>
+        <extracomment>The value of the sine curve at the angle, read aloud: &quot;sine root 3 over 2&quot;.</extracomment>
+        <translation>seno %1</translation>
+    </message>
+    <message>
+        <source>tangent %1</source>
+        <extracomment>The value of the tangent curve at the angle, read aloud: &quot;tangent root 3&quot;, &quot;tangent undefined&quot;.</extracomment>
+        <translation>tangente %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the parts of the graph&apos;s spoken text: &quot;theta pi over 3, cosine 1 over 2&quot;.</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -232,6 +284,7 @@
     </message>
     <message>
         <source>root %1</source>
+        <extracomment>The square root of a number read aloud: &quot;root 3&quot; in &quot;root 3 over 2&quot;.</extracomment>
         <translation>raiz de %1</translation>
     </message>
     <message numerus="yes">
@@ -265,6 +318,11 @@
         <source>Unit circle</source>
         <extracomment>What a screen reader calls the figure.</extracomment>
         <translation>Ciclo trigonométrico</translation>
+    </message>
+    <message>
+        <source>%1 root %2</source>
+        <extracomment>A whole number times a square root read aloud: &quot;2 root 3&quot; in &quot;2 root 3 over 3&quot;.</extracomment>
+        <translation>%1 raiz de %2</translation>
     </message>
 </context>
 </TS>

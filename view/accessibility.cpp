@@ -1,13 +1,13 @@
 // The views as assistive technology sees them: the circle view, a slider named "Unit circle", and
-// the graph, a slider named "Graph…", whose value is the angle in radians, and a spoken text in
-// plain words ("theta 3 pi over 4, cosine minus root 2 over 2, sine root 2 over 2") that speech
+// the graph, a slider named "Graph…", whose value is the angle in the unit shown, and a spoken
+// text in plain words ("theta 3 pi over 4, cosine minus root 2 over 2, sine root 2 over 2") that speech
 // synthesisers read correctly, where the figure's own symbols (the division slash, the minus sign,
 // the radical and pi) are read as "pi six" or "slash".
 #include "view/orbel_view.h"
 
 #include "platform/accessibility_events.h"
-#include "view/figure_values.h"
 #include "view/graph_view.h"
+#include "view/spoken_words.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
@@ -18,6 +18,7 @@
 
 namespace {
 
+constexpr double pi = 3.141592653589793;
 constexpr double twoPi = 6.283185307179586;
 
 // The angle as a slider's value, read and set through the circle view, which owns it: the
@@ -29,6 +30,7 @@ public:
 
     virtual OrbelView *angleView() const = 0;
     virtual QString help() const = 0;
+    virtual QString spokenText() const = 0;
 
     QString text(QAccessible::Text t) const override
     {
@@ -40,7 +42,7 @@ public:
         // the spoken text reaches the user.
         case QAccessible::Description:
         case QAccessible::Value:
-            return angleView() ? angleView()->accessibleValueText() : QString();
+            return spokenText();
         case QAccessible::Help:
             return help();
         default:
@@ -55,21 +57,27 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
 
+    // The angle in the unit that the figure shows, so that a screen reader that reads the value
+    // says 65 where the label says 65°.
+    bool inDegrees() const { return angleView() && angleView()->angleUnit() == 1; }
     QVariant currentValue() const override
     {
-        return angleView() ? double(angleView()->theta()) : 0.0;
+        return angleView() ? angleView()->accessibleValue() : 0.0;
     }
     void setCurrentValue(const QVariant &value) override
     {
         // A client may send any number; the angle of the figure stays within two turns.
         bool ok = false;
-        const double t = value.toDouble(&ok);
-        if (ok && !std::isnan(t) && angleView())
-            angleView()->setTheta(float(std::clamp(t, -twoPi, twoPi)));
+        double t = value.toDouble(&ok);
+        if (!ok || std::isnan(t) || !angleView())
+            return;
+        if (inDegrees())
+            t = t * pi / 180.0;
+        angleView()->setTheta(float(std::clamp(t, -twoPi, twoPi)));
     }
-    QVariant maximumValue() const override { return twoPi; }
-    QVariant minimumValue() const override { return -twoPi; }
-    QVariant minimumStepSize() const override { return twoPi / 72.0; }
+    QVariant maximumValue() const override { return inDegrees() ? 360.0 : twoPi; }
+    QVariant minimumValue() const override { return inDegrees() ? -360.0 : -twoPi; }
+    QVariant minimumStepSize() const override { return inDegrees() ? 5.0 : twoPi / 72.0; }
 };
 
 class OrbelViewAccessible : public AngleAccessible
@@ -79,6 +87,7 @@ public:
         : AngleAccessible(view, QAccessible::Slider)
     { }
     OrbelView *angleView() const override { return static_cast<OrbelView *>(widget()); }
+    QString spokenText() const override { return angleView()->accessibleValueText(); }
     QString help() const override
     {
         return OrbelView::tr("Drag the point, or use the arrow keys, Page Up, Page Down and "
@@ -95,6 +104,10 @@ public:
     OrbelView *angleView() const override
     {
         return static_cast<GraphView *>(widget())->orbelView();
+    }
+    QString spokenText() const override
+    {
+        return static_cast<GraphView *>(widget())->accessibleValueText();
     }
     QString help() const override
     {
@@ -114,38 +127,6 @@ QAccessibleInterface *angleViewFactory(const QString &className, QObject *object
     return nullptr;
 }
 
-QString minusWords(const QString &words)
-{
-    //: Read aloud before a negative angle or value: "minus 5 pi over 6", "minus 0.362".
-    return OrbelView::tr("minus %1").arg(words);
-}
-
-// A value in words: exact where the panel is exact, otherwise the three decimals it shows.
-QString spokenValue(float value)
-{
-    const float a = std::fabs(value);
-    QString words;
-    switch (figure::exactFormOf(a)) {
-    case figure::ExactForm::RootThreeHalves:
-        //: A fraction read aloud: "3 pi over 4", "root 3 over 2", "1 over 2".
-        words = OrbelView::tr("%1 over %2")
-                    //: The square root of a number read aloud: "root 3" in "root 3 over 2".
-                    .arg(OrbelView::tr("root %1").arg(3))
-                    .arg(2);
-        break;
-    case figure::ExactForm::RootTwoHalves:
-        words = OrbelView::tr("%1 over %2").arg(OrbelView::tr("root %1").arg(2)).arg(2);
-        break;
-    case figure::ExactForm::Half:
-        words = OrbelView::tr("%1 over %2").arg(1).arg(2);
-        break;
-    case figure::ExactForm::None:
-        words = figure::threeDecimals(a);
-        break;
-    }
-    return figure::showsMinus(value) ? minusWords(words) : words;
-}
-
 } // namespace
 
 void OrbelView::installAccessibility()
@@ -160,37 +141,7 @@ void OrbelView::installAccessibility()
 QString OrbelView::spokenAngle() const
 {
     // Read off the label itself, so that what is heard is what is shown.
-    QString label = m_displayTheta.trimmed();
-    if (m_angleUnit == 1) {
-        label.chop(1); // the degree sign
-        const bool negative = label.startsWith(QLatin1Char('-'));
-        const QString number = negative ? label.mid(1) : label;
-        bool whole = false;
-        const int n = number.toInt(&whole);
-        // "1 degree", "2 degrees": the forms of the language, for the number the label shows.
-        //: An angle in whole degrees read aloud: "90 degrees", "1 degree".
-        const QString words = whole ? tr("%n degrees", nullptr, n) : number;
-        return negative ? minusWords(words) : words;
-    }
-
-    const bool negative = label.startsWith(m_minusString);
-    if (negative)
-        label.remove(0, m_minusString.size());
-    QString words = label;
-    const qsizetype piAt = label.indexOf(m_piString);
-    if (piAt >= 0) {
-        // k π ∕ n, with k and ∕ n left out where they are 1.
-        const QString multiple = label.left(piAt);
-        //: The number pi read aloud, alone ("pi over 2") or after a whole multiple ("3 pi over 4").
-        words = multiple.isEmpty() ? tr("pi") : tr("%1 pi").arg(multiple);
-        const qsizetype slashAt = label.indexOf(m_divString, piAt);
-        if (slashAt >= 0)
-            words = tr("%1 over %2").arg(words, label.mid(slashAt + m_divString.size()));
-    } else if (label != QLatin1String("0")) {
-        //: An angle in radians read aloud; %1 is the number as the figure shows it: "1.20 radians".
-        words = tr("%1 radians").arg(label);
-    }
-    return negative ? minusWords(words) : words;
+    return speech::angle(m_displayTheta, m_angleUnit);
 }
 
 QString OrbelView::accessibleValueText() const
@@ -198,7 +149,12 @@ QString OrbelView::accessibleValueText() const
     //: What a screen reader says of the figure: the angle theta, its cosine and its sine, each in
     //: words: "theta 3 pi over 4, cosine minus root 2 over 2, sine root 2 over 2".
     return tr("theta %1, cosine %2, sine %3")
-        .arg(spokenAngle(), spokenValue(std::cos(m_theta)), spokenValue(std::sin(m_theta)));
+        .arg(spokenAngle(), speech::value(std::cos(m_theta)), speech::value(std::sin(m_theta)));
+}
+
+double OrbelView::accessibleValue() const
+{
+    return m_angleUnit == 1 ? double(m_theta) * 180.0 / pi : double(m_theta);
 }
 
 void OrbelView::notifyAngleChanged()
@@ -207,7 +163,7 @@ void OrbelView::notifyAngleChanged()
     // Only a view on screen has anyone listening; a print view never speaks.
     if (!QAccessible::isActive() || !isVisible())
         return;
-    QAccessibleValueChangeEvent valueChange(this, double(m_theta));
+    QAccessibleValueChangeEvent valueChange(this, accessibleValue());
     QAccessible::updateAccessibility(&valueChange);
     platform::notifyDescriptionChanged(this);
 }

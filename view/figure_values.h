@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 namespace figure {
 
@@ -64,6 +65,49 @@ inline ExactForm exactFormOf(float magnitude)
     if (double(std::fabs(a - 0.5f)) < 0.0001)
         return ExactForm::Half;
     return ExactForm::None;
+}
+
+// An exact magnitude as the standard angles give them: factor × √root ∕ denominator, so that √3∕3
+// is { 1, 3, 3 }, 2√3∕3 is { 2, 3, 3 }, 2 is { 2, 1, 1 } and 0 is { 0, 1, 1 }.
+struct ExactMagnitude
+{
+    int factor;
+    int root;
+    int denominator;
+
+    double value() const { return factor * std::sqrt(double(root)) / denominator; }
+    bool operator==(const ExactMagnitude &other) const
+    {
+        return factor == other.factor && root == other.root && denominator == other.denominator;
+    }
+};
+
+// The tangent as the graph writes it: undefined where the cosine vanishes (the odd multiples of
+// π∕2, to which the angle snaps), exact where its magnitude is √3, 1, √3∕3 or 0.
+struct Tangent
+{
+    bool defined = false;
+    float value = 0.0f;
+    std::optional<ExactMagnitude> exact;
+};
+
+inline Tangent tangentOf(float theta)
+{
+    Tangent t;
+    if (std::fabs(std::cos(theta)) < 0.0001f)
+        return t;
+    t.defined = true;
+    t.value = std::tan(theta);
+    const float a = std::fabs(t.value);
+    if (std::fabs(double(a) - 1.7320508075688772) < 0.0001)
+        t.exact = ExactMagnitude { 1, 3, 1 };
+    else if (std::fabs(double(a) - 0.5773502691896258) < 0.0001)
+        t.exact = ExactMagnitude { 1, 3, 3 };
+    else if (std::fabs(a - 1.0f) < 0.0001f)
+        t.exact = ExactMagnitude { 1, 1, 1 };
+    else if (a < 0.0001f)
+        t.exact = ExactMagnitude { 0, 1, 1 };
+    return t;
 }
 
 // printf's "%<width>.<precision>f" in the C locale, whatever the user's locale: the exact binary

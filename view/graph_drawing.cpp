@@ -283,29 +283,24 @@ StyledText GraphView::valueText(Curve curve, float theta, const TextAttributes &
         const float value = curve == Cosine ? std::cos(theta) : std::sin(theta);
         return m_view ? m_view->displayedValue(value, attributes) : StyledText();
     }
-    // Undefined where the cosine vanishes: at the odd multiples of π∕2, to which the angle snaps.
-    if (std::fabs(std::cos(theta)) < 0.0001f)
+    const figure::Tangent t = figure::tangentOf(theta);
+    if (!t.defined)
         //: Written on the graph after "tan(θ)" where the tangent has no value (at ±π∕2, ±3π∕2).
         return StyledText(tr("undefined"), attributes);
-    const float value = std::tan(theta);
-    const float a = std::fabs(value);
-    StyledText text(figure::showsMinus(value) ? m_view->minusString() : QStringLiteral(" "),
+    StyledText text(figure::showsMinus(t.value) ? m_view->minusString() : QStringLiteral(" "),
                     attributes);
-    if (std::fabs(double(a) - 1.7320508075688772) < 0.0001
-        || std::fabs(double(a) - 0.5773502691896258) < 0.0001) {
+    if (t.exact && t.exact->root == 3) {
         // √3 is the surd of √3∕2 without its denominator; √3∕3 has 3 for it.
         StyledText surd = m_view->squareRootOf(3, attributes);
         const TextAttributes denominator = surd.attributesAt(5);
-        surd.truncate(a > 1.0f ? 3 : 5);
-        if (a < 1.0f)
+        surd.truncate(t.exact->denominator == 1 ? 3 : 5);
+        if (t.exact->denominator != 1)
             surd.append(StyledText(QStringLiteral("3"), denominator));
         text.append(surd);
-    } else if (std::fabs(a - 1.0f) < 0.0001f) {
-        text.appendPlain(QStringLiteral("1"));
-    } else if (a < 0.0001f) {
-        text.appendPlain(QStringLiteral("0"));
+    } else if (t.exact) {
+        text.appendPlain(QString::number(t.exact->factor));
     } else {
-        text.appendPlain(figure::threeDecimals(double(a)));
+        text.appendPlain(figure::threeDecimals(double(std::fabs(t.value))));
     }
     return text;
 }

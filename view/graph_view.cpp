@@ -5,6 +5,7 @@
 
 #include "platform/accessibility_events.h"
 #include "view/orbel_view.h"
+#include "view/spoken_words.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -43,13 +44,36 @@ void GraphView::setOrbelView(OrbelView *view)
 
 void GraphView::setShowsCurve(Curve curve, bool shown)
 {
-    m_curves = shown ? (m_curves | curve) : (m_curves & ~curve);
+    const int curves = shown ? (m_curves | curve) : (m_curves & ~curve);
+    if (curves == m_curves)
+        return;
+    m_curves = curves;
     update();
+    // What the graph says is what it draws.
+    if (QAccessible::isActive() && isVisible())
+        platform::notifyDescriptionChanged(this);
 }
 
 QString GraphView::accessibleValueText() const
 {
-    return m_view ? m_view->accessibleValueText() : QString();
+    if (!m_view)
+        return QString();
+    const float theta = m_view->theta();
+    // What the graph draws, in the order of its legend.
+    //: What a screen reader says of the graph, first the angle: "theta pi over 3".
+    QStringList parts { tr("theta %1").arg(m_view->spokenAngle()) };
+    if (showsCurve(Cosine))
+        //: The value of the cosine curve at the angle, read aloud: "cosine 1 over 2".
+        parts << tr("cosine %1").arg(speech::value(std::cos(theta)));
+    if (showsCurve(Sine))
+        //: The value of the sine curve at the angle, read aloud: "sine root 3 over 2".
+        parts << tr("sine %1").arg(speech::value(std::sin(theta)));
+    if (showsCurve(Tangent))
+        //: The value of the tangent curve at the angle, read aloud: "tangent root 3", "tangent
+        //: undefined".
+        parts << tr("tangent %1").arg(speech::tangent(theta));
+    //: Between the parts of the graph's spoken text: "theta pi over 3, cosine 1 over 2".
+    return parts.join(tr(", "));
 }
 
 void GraphView::angleChanged()
@@ -57,7 +81,7 @@ void GraphView::angleChanged()
     update();
     if (!QAccessible::isActive() || !isVisible() || !m_view)
         return;
-    QAccessibleValueChangeEvent valueChange(this, double(m_view->theta()));
+    QAccessibleValueChangeEvent valueChange(this, m_view->accessibleValue());
     QAccessible::updateAccessibility(&valueChange);
     platform::notifyDescriptionChanged(this);
 }

@@ -47,7 +47,9 @@ public:
     // √3, 1, √3∕3 or 0 for tan θ where exact, "undefined" at odd multiples of π∕2.
     StyledText valueText(Curve curve, float theta, const TextAttributes &attributes) const;
 
-    // The same spoken text as the circle view's.
+    // What a screen reader says of the graph: theta, then the value of each curve drawn, in the
+    // order cosine, sine, tangent: "theta pi over 3, cosine 1 over 2, sine root 3 over 2,
+    // tangent root 3". With cosine and sine drawn it is the circle view's spoken text.
     QString accessibleValueText() const;
 
     QSize sizeHint() const override { return QSize(640, 240); }

@@ -84,6 +84,8 @@ public:
     QString accessibleValueText() const;
     // The angle label in words: "minus 5 pi over 6", "1.20 radians", "minus 120 degrees".
     QString spokenAngle() const;
+    // The angle as assistive technology reads and sets it: in the unit shown, radians or degrees.
+    double accessibleValue() const;
 
     // Registers the view's accessible interface with Qt. It must come before anything asks Qt
     // for the view's interface (setting its accessible name does): Qt keeps the first one made.

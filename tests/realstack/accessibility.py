@@ -8,6 +8,7 @@
 import math
 import os
 import signal
+import subprocess
 import sys
 import time
 
@@ -27,10 +28,95 @@ def check(condition, what):
     return condition
 
 
+def properties_survive_every_client(stack, app, view):
+    """What clients other than Orca send: GetAll, Get without its arguments, gdbus introspect."""
+    from gi.repository import Gio, GLib
+
+    address = subprocess.run(
+        ["dbus-send", "--session", "--print-reply=literal", "--dest=org.a11y.Bus", "/org/a11y/bus",
+         "org.a11y.Bus.GetAddress"], env=stack.env, stdout=subprocess.PIPE, timeout=10,
+        check=True).stdout.decode().strip()
+    bus = Gio.DBusConnection.new_for_address_sync(
+        address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
+        | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
+
+    def call(name, path, interface, method, args, reply_type=None):
+        try:
+            return bus.call_sync(name, path, interface, method, args,
+                                 GLib.VariantType(reply_type) if reply_type else None,
+                                 Gio.DBusCallFlags.NONE, 5000, None).unpack()
+        except GLib.Error as error:
+            return error
+
+    # The program's name on the accessibility bus: the connection of its process.
+    names = call("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                 "ListNames", None)[0]
+    name = None
+    for candidate in names:
+        if candidate.startswith(":"):
+            pid = call("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                       "GetConnectionUnixProcessID", GLib.Variant("(s)", (candidate,)))
+            if not isinstance(pid, GLib.Error) and pid[0] == stack.program.pid:
+                name = candidate
+    if not check(name is not None, "the program has a name on the accessibility bus"):
+        return
+
+    root = "/org/a11y/atspi/accessible/root"
+    properties = "org.freedesktop.DBus.Properties"
+    answer = call(name, root, properties, "GetAll", GLib.Variant("(s)", ("org.a11y.atspi.Accessible",)))
+    check(not isinstance(answer, GLib.Error) and answer[0].get("Name") == "unitcircle"
+          and answer[0].get("ChildCount", 0) >= 1,
+          "GetAll of the root's Accessible interface answers with its properties: %r" % (answer,))
+    check(stack.program.poll() is None, "the program is still running after GetAll on the root")
+
+    # The view's own object, found through the tree the bridge exposes.
+    frame = call(name, root, "org.a11y.atspi.Accessible", "GetChildAtIndex",
+                 GLib.Variant("(i)", (0,)))
+    path = frame[0][1] if not isinstance(frame, GLib.Error) else None
+    found = None
+    queue = [path] if path else []
+    while queue and found is None:
+        current = queue.pop(0)
+        got = call(name, current, properties, "GetAll", GLib.Variant("(s)", ("org.a11y.atspi.Accessible",)))
+        if isinstance(got, GLib.Error):
+            continue
+        if got[0].get("Name", "").startswith("Unit circle"):
+            found = current
+            break
+        children = call(name, current, "org.a11y.atspi.Accessible", "GetChildren", None)
+        if not isinstance(children, GLib.Error):
+            queue.extend(p for _, p in children[0])
+    if check(found is not None, "GetAll walks the whole tree to the circle view"):
+        values = call(name, found, properties, "GetAll", GLib.Variant("(s)", ("org.a11y.atspi.Value",)))
+        check(not isinstance(values, GLib.Error)
+              and abs(values[0].get("CurrentValue", -1) - view.queryValue().currentValue) < 1e-9
+              and "MaximumValue" in values[0],
+              "GetAll of the view's Value interface gives its value: %r" % (values,))
+    none = call(name, root, properties, "GetAll", GLib.Variant("(s)", ("org.example.Nothing",)))
+    check(not isinstance(none, GLib.Error) and none[0] == {},
+          "GetAll of an interface without properties is empty: %r" % (none,))
+    short = call(name, root, properties, "Get", GLib.Variant("(s)", ("org.a11y.atspi.Accessible",)))
+    check(isinstance(short, GLib.Error) and "InvalidArgs" in short.message,
+          "Get without a property name is refused: %s" % short)
+    unknown = call(name, root, properties, "Get",
+                   GLib.Variant("(ss)", ("org.a11y.atspi.Accessible", "NoSuchThing")))
+    check(isinstance(unknown, GLib.Error) and "UnknownProperty" in unknown.message,
+          "Get of an unknown property is refused: %s" % unknown)
+    introspect = subprocess.run(["gdbus", "introspect", "--address", address, "--dest", name,
+                                 "--object-path", root], env=stack.env, stdout=subprocess.PIPE,
+                                stderr=subprocess.STDOUT, timeout=20)
+    check(introspect.returncode == 0 and b"ToolkitName" in introspect.stdout,
+          "gdbus introspect reads the root with its properties")
+    check(stack.program.poll() is None, "the program is still running after every client")
+    check(view.name.startswith("Unit circle") and view.queryValue().maximumValue > 0,
+          "the view is still read afterwards")
+
+
 def main(program):
-    signal.alarm(150)  # the whole test, however the stack misbehaves
+    signal.alarm(220)  # the whole test, however the stack misbehaves
     with Stack() as stack:
-        stack.run_program([program])
+        # Freed memory filled with a pattern: a read past what a message holds shows at once.
+        stack.run_program([program], {"MALLOC_PERTURB_": "165"})
         import pyatspi  # after the buses exist: it connects on import
         from gi.repository import GLib
 
@@ -47,7 +133,8 @@ def main(program):
             while time.monotonic() < deadline:
                 desktop = pyatspi.Registry.getDesktop(0)
                 for app in desktop:
-                    if app is not None and app.name == "unitcircle":
+                    if (app is not None and app.name == "unitcircle"
+                            and app.get_process_id() == stack.program.pid):
                         return app
                 pump(0.2)
             return None
@@ -116,6 +203,7 @@ def main(program):
         text = spoken()
         print("      one step on the view says: %r" % text)
         check("1.13 radians" in text, "one Right later it contains '1.13 radians'")
+        check("0.423" in text and "0.906" in text, "in English its numbers have a decimal point")
 
         degrees = find(pyatspi.ROLE_RADIO_BUTTON, "Degrees")
         action = degrees.queryAction()
@@ -128,6 +216,18 @@ def main(program):
         print("      after Degrees is toggled the view says: %r" % text)
         check("65 degrees" in text, "after the Degrees button's Toggle action it contains '65 degrees'")
         check(len(events) >= 1, "the change of unit raises an event from the view")
+        check(abs(value.currentValue - 65.0) < 1e-3, "in degrees the value is 65 at 65\u00b0 (%r)"
+              % value.currentValue)
+        check(value.maximumValue == 360.0 and value.minimumValue == -360.0
+              and value.minimumIncrement == 5.0,
+              "in degrees the range is -360 to 360 in steps of 5 (%r, %r, %r)"
+              % (value.minimumValue, value.maximumValue, value.minimumIncrement))
+        value.currentValue = 135.0
+        pump(0.5)
+        check("3 pi over 4" not in spoken() and "135 degrees" in spoken(),
+              "a value set in degrees is read in degrees: %r" % spoken())
+        value.currentValue = 65.0
+        pump(0.5)
 
         cosine_sine = find(pyatspi.ROLE_CHECK_BOX, "Cosine and sine")
         action = cosine_sine.queryAction()
@@ -199,6 +299,18 @@ def main(program):
             check("pi over 6" in graph.description, "the graph says %r" % graph.description)
             check(graph.description == spoken(), "the graph and the circle say the same")
 
+            # With the tangent drawn the graph says its value too, in the legend's order.
+            toggle(pyatspi.ROLE_CHECK_BOX, "tan")
+            graph.queryValue().currentValue = math.pi / 3
+            pump(0.5)
+            print("      with the tangent drawn the graph says: %r" % graph.description)
+            check(graph.description.endswith("sine root 3 over 2, tangent root 3"),
+                  "at pi/3 the graph ends with 'tangent root 3'")
+            graph.queryValue().currentValue = math.pi / 2
+            pump(0.5)
+            check("tangent undefined" in graph.description,
+                  "at pi/2 the graph says 'tangent undefined': %r" % graph.description)
+
         # Nothing that speech reads carries the symbols it reads badly.
         for node in walk(app):
             for what, text in (("name", node.name), ("description", node.description)):
@@ -208,9 +320,30 @@ def main(program):
                           % (node.getRoleName(), node.name, what, " ".join(bad), text))
         check(True, "no name or description in the window holds \u2215, \u2212, \u221a or \u03c0")
 
+        properties_survive_every_client(stack, app, view)
+
         check(stack.program.poll() is None, "the program is still running")
         log = stack.program_log()
         check("ValueChanged event and no ValueInterface" not in log, "Qt found the view's value interface")
+
+        # In languages whose speech reads a point between digits as a thousands separator, the
+        # spoken numbers take the language's own separator.
+        for language, expected in (("es", "0,423"), ("de", "0,906")):
+            stack.stop_program()
+            stack.run_program([program], {"LANGUAGE": language, "LANG": language + ".UTF-8",
+                                          "LC_ALL": "", "LC_MESSAGES": "", "MALLOC_PERTURB_": "165"})
+            app = find_application()
+            if not check(app is not None, "the program in %s registers" % language):
+                continue
+            slider = next((node for node in walk(app) if node.getRole() == pyatspi.ROLE_SLIDER), None)
+            if not check(slider is not None, "the program in %s has its slider" % language):
+                continue
+            slider.queryValue().currentValue = math.radians(65)
+            pump(0.8)
+            text = slider.description
+            print("      in %s at 65 degrees the view says: %r" % (language, text))
+            check(expected in text and "0.423" not in text and "0.906" not in text,
+                  "in %s the spoken text has %r and no decimal point" % (language, expected))
 
 
 if __name__ == "__main__":

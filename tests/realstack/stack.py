@@ -110,6 +110,16 @@ class Stack:
         self.program = process
         return process
 
+    def stop_program(self):
+        """Ends the program under test, so that another can take its place on the same stack."""
+        if self.program.poll() is None:
+            os.killpg(self.program.pid, signal.SIGTERM)
+            try:
+                self.program.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                os.killpg(self.program.pid, signal.SIGKILL)
+                self.program.wait()
+
     def program_log(self):
         with open(os.path.join(self.scratch, "program.log"), "rb") as log:
             return log.read().decode(errors="replace")
