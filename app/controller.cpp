@@ -27,6 +27,7 @@ const QString standardAnglesKey = QStringLiteral("prefs_standardAngles");
 const QString sinCosKey = QStringLiteral("prefs_sinCos");
 const QString angleUnitKey = QStringLiteral("prefs_angleUnit");
 const QString graphKey = QStringLiteral("prefs_graph");
+const QString valuesKey = QStringLiteral("prefs_values");
 
 // The graph's curves: cosine and sine are drawn until the user says otherwise, the tangent only
 // on request.
@@ -107,6 +108,11 @@ void Controller::awakeFromNib()
         graphPanel->setVisible(graphShown);
     if (graph)
         graph->setChecked(graphShown);
+    const bool valuesShown = defaults.integerForKey(valuesKey) == 1;
+    if (valuesPanel)
+        valuesPanel->setVisible(valuesShown);
+    if (values)
+        values->setChecked(valuesShown);
     m_restoring = false;
 }
 
@@ -148,6 +154,16 @@ void Controller::showGraph(QAbstractButton *sender)
     if (graphPanel)
         graphPanel->setVisible(s == 1);
     platform::Preferences::standard().setInteger(s, graphKey);
+}
+
+void Controller::showValues(QAbstractButton *sender)
+{
+    if (!sender)
+        return;
+    const int s = stateOf(sender);
+    if (valuesPanel)
+        valuesPanel->setVisible(s == 1);
+    platform::Preferences::standard().setInteger(s, valuesKey);
 }
 
 void Controller::showCurve(QAbstractButton *sender)

@@ -33,6 +33,9 @@ public:
     QAbstractButton *graphCos = nullptr;
     QAbstractButton *graphSin = nullptr;
     QAbstractButton *graphTan = nullptr;
+    // The values beside the figure: the box that shows them and the panel.
+    QAbstractButton *values = nullptr;
+    QWidget *valuesPanel = nullptr;
 
     // Restores the stored choices into the view and the controls; sent once the references are set.
     void awakeFromNib();
@@ -52,6 +55,7 @@ public slots:
     // The graph shown or hidden, and one of its curves drawn or not.
     void showGraph(QAbstractButton *sender);
     void showCurve(QAbstractButton *sender);
+    void showValues(QAbstractButton *sender);
     void showReadMe(QObject *sender = nullptr);
     void marvoSoftware(QObject *sender = nullptr);
     // In app/printing.cpp.

@@ -3,7 +3,9 @@
 
 #include "app/controller.h"
 #include "ui_mainwindow.h"
+#include "view/angle_field.h"
 #include "view/graph_view.h"
+#include "view/values_panel.h"
 
 #include <QEvent>
 #include <QIcon>
@@ -34,6 +36,13 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_ui->actionGraph, &QAction::toggled, m_ui->graph, &QAbstractButton::setChecked);
     connect(m_ui->graph, &QAbstractButton::toggled, m_ui->actionGraph, &QAction::setChecked);
     m_ui->graphPanel->installEventFilter(this);
+
+    // The values and the angle field follow and set the same angle.
+    m_ui->valuesPanel->setOrbelView(m_ui->orbelView);
+    m_ui->angleField->setOrbelView(m_ui->orbelView);
+    connect(m_ui->actionValues, &QAction::toggled, m_ui->values, &QAbstractButton::setChecked);
+    connect(m_ui->values, &QAbstractButton::toggled, m_ui->actionValues, &QAction::setChecked);
+    m_ui->valuesPanel->installEventFilter(this);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -45,6 +54,14 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             const int room = m_ui->graphPanel->sizeHint().height()
                 + std::max(0, centralWidget()->layout()->spacing());
             resize(width(), height() + (shown ? room : -room));
+        }
+    }
+    if (watched == m_ui->valuesPanel && (shown || event->type() == QEvent::HideToParent)) {
+        if (!isMaximized() && !isFullScreen()) {
+            const int room
+                = std::max(m_ui->valuesPanel->sizeHint().width(), m_ui->valuesPanel->minimumWidth())
+                + std::max(0, m_ui->figureLayout->spacing());
+            resize(width() + (shown ? room : -room), height());
         }
     }
     return QMainWindow::eventFilter(watched, event);
@@ -100,6 +117,22 @@ QCheckBox *MainWindow::graphTan() const
 {
     return m_ui->graphTan;
 }
+QCheckBox *MainWindow::values() const
+{
+    return m_ui->values;
+}
+ValuesPanel *MainWindow::valuesPanel() const
+{
+    return m_ui->valuesPanel;
+}
+QAction *MainWindow::valuesAction() const
+{
+    return m_ui->actionValues;
+}
+AngleField *MainWindow::angleField() const
+{
+    return m_ui->angleField;
+}
 QAction *MainWindow::printAction() const
 {
     return m_ui->actionPrint;
@@ -146,6 +179,8 @@ void bindController(Controller &controller, MainWindow &window)
     controller.graphCos = window.graphCos();
     controller.graphSin = window.graphSin();
     controller.graphTan = window.graphTan();
+    controller.values = window.values();
+    controller.valuesPanel = window.valuesPanel();
 
     Controller *c = &controller;
     // The state the controls report, however it changed: a click, a key, a mnemonic, or an
@@ -168,6 +203,10 @@ void bindController(Controller &controller, MainWindow &window)
     QObject::connect(window.graph(), &QAbstractButton::toggled, c, [c, box = window.graph()] {
         if (!c->isRestoring())
             c->showGraph(box);
+    });
+    QObject::connect(window.values(), &QAbstractButton::toggled, c, [c, box = window.values()] {
+        if (!c->isRestoring())
+            c->showValues(box);
     });
     for (QAbstractButton *box : { window.graphCos(), window.graphSin(), window.graphTan() }) {
         QObject::connect(box, &QAbstractButton::toggled, c, [c, box] {

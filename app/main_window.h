@@ -7,9 +7,11 @@
 
 #include <memory>
 
+class AngleField;
 class Controller;
 class GraphView;
 class OrbelView;
+class ValuesPanel;
 class QAction;
 class QButtonGroup;
 class QCheckBox;
@@ -41,6 +43,11 @@ public:
     QCheckBox *graphCos() const;
     QCheckBox *graphSin() const;
     QCheckBox *graphTan() const;
+    // The values beside the figure, with their box, and the field in which an angle is typed.
+    QCheckBox *values() const;
+    ValuesPanel *valuesPanel() const;
+    QAction *valuesAction() const;
+    AngleField *angleField() const;
     QAction *printAction() const;
     QAction *exportAction() const;
     QAction *exportGraphAction() const;
@@ -51,8 +58,8 @@ public:
     QAction *webSiteAction() const;
 
 protected:
-    // Showing the graph makes the window taller by its height, hiding it gives the height back,
-    // so that the circle keeps its size.
+    // Showing the graph makes the window taller by its height, and showing the values wider by
+    // their width; hiding them gives the room back, so that the circle keeps its size.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

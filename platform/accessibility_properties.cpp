@@ -89,9 +89,8 @@ public:
             // Answered from the event loop, once QtDBus has finished delivering this call:
             // the bridge's own answers come from calls to this same connection.
             message.setDelayedReply(true);
-            QTimer::singleShot(0, this, [this, message, connection] {
-                answerGetAll(message, connection);
-            });
+            QTimer::singleShot(0, this,
+                               [this, message, connection] { answerGetAll(message, connection); });
             return true;
         }
         if (member == QLatin1String("Get") || member == QLatin1String("Set")) {
@@ -133,17 +132,18 @@ private:
                  propertiesIn(m_bridge->introspect(message.path()), interface)) {
                 if (!property.readable)
                     continue;
-                QDBusMessage get = QDBusMessage::createMethodCall(
-                    connection.baseService(), message.path(), propertiesInterface,
-                    QStringLiteral("Get"));
+                QDBusMessage get
+                    = QDBusMessage::createMethodCall(connection.baseService(), message.path(),
+                                                     propertiesInterface, QStringLiteral("Get"));
                 get << interface << property.name;
                 const QDBusMessage reply = connection.call(get);
                 if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
                     continue;
                 const QVariant value = reply.arguments().constFirst();
                 values.insert(property.name,
-                              value.canConvert<QDBusVariant>() ? value.value<QDBusVariant>().variant()
-                                                               : value);
+                              value.canConvert<QDBusVariant>()
+                                  ? value.value<QDBusVariant>().variant()
+                                  : value);
             }
         }
         connection.send(message.createReply(QVariant::fromValue(values)));

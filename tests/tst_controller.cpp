@@ -120,7 +120,6 @@ private:
         return nullptr;
     }
 
-
     // Storage as a previous run would have left it; the store forgets what it held.
     static void store(const QVariantMap &values)
     {

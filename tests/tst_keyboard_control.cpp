@@ -236,8 +236,7 @@ private slots:
             << 1 << 134.0 << 135.0 << 360.0 << 5.0 << "135\u00b0";
         QTest::newRow("degrees beyond a turn stop at a full turn")
             << 1 << 1e6 << 360.0 << 360.0 << 5.0 << "360\u00b0";
-        QTest::newRow("negative degrees")
-            << 1 << -90.0 << -90.0 << 360.0 << 5.0 << "-90\u00b0";
+        QTest::newRow("negative degrees") << 1 << -90.0 << -90.0 << 360.0 << 5.0 << "-90\u00b0";
     }
 
     void accessibleValueIsInTheUnitShown()

@@ -2,6 +2,43 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AngleField</name>
+    <message>
+        <source>θ =</source>
+        <extracomment>Before the field in which the user types an angle.</extracomment>
+        <translation>θ =</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <extracomment>What a screen reader calls the field in which the user types an angle.</extracomment>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Not an angle. Type an angle such as 3 pi over 4, 2 pi, 1.2, 135 degrees or minus 90 degrees.</source>
+        <extracomment>What a screen reader says when what was typed is not an angle; like the message shown, in words.</extracomment>
+        <translation>Ce n’est pas un angle. Saisissez un angle comme 3 pi sur 4, 2 pi, 1,2, 135 degrés ou moins 90 degrés.</translation>
+    </message>
+    <message>
+        <source>shown as the coterminal angle %1</source>
+        <extracomment>Below the angle field when an angle beyond a full turn was brought in by whole turns.</extracomment>
+        <translation>affiché comme l’angle coterminal %1</translation>
+    </message>
+    <message>
+        <source>Type an angle, such as 3π/4, 2pi, 1.2, 135° or −90 deg, and press Return</source>
+        <translation>Saisissez un angle, comme 3π/4, 2pi, 1,2, 135° ou −90 deg, puis appuyez sur Entrée</translation>
+    </message>
+    <message>
+        <source>Type an angle such as 3π/4, 2pi, −5π/6, 1.2, 135° or −90 deg.</source>
+        <extracomment>Below the angle field when what was typed is not an angle.</extracomment>
+        <translation>Saisissez un angle comme 3π/4, 2pi, −5π/6, 1,2, 135° ou −90 deg.</translation>
+    </message>
+    <message>
+        <source>Type an angle, such as 3 pi over 4, 2 pi, 1.2, 135 degrees or minus 90 degrees, and press Return</source>
+        <extracomment>The angle field&apos;s tool tip as a screen reader says it.</extracomment>
+        <translation>Saisissez un angle, comme 3 pi sur 4, 2 pi, 1,2, 135 degrés ou moins 90 degrés, puis appuyez sur Entrée</translation>
+    </message>
+</context>
+<context>
     <name>Controller</name>
     <message>
         <source>PNG image (*.png)</source>
@@ -265,6 +302,29 @@
         <source>&amp;Marvo Software Web Site</source>
         <translation>&amp;Site web de Marvo Software</translation>
     </message>
+    <message>
+        <source>Show sin θ, cos θ, tan θ, cot θ, sec θ and csc θ, the quadrant and the reference angle beside the circle</source>
+        <translation>Afficher sin θ, cos θ, tan θ, cot θ, sec θ et csc θ, le quadrant et l’angle de référence à côté du cercle</translation>
+    </message>
+    <message>
+        <source>Show the six circular functions of theta, the quadrant and the reference angle beside the circle</source>
+        <translation>Afficher les six fonctions trigonométriques de thêta, le quadrant et l’angle de référence à côté du cercle</translation>
+    </message>
+    <message>
+        <source>Va&amp;lues</source>
+        <comment>The &amp; marks the letter of the Alt key; all letters of the window must differ</comment>
+        <translation>&amp;Valeurs</translation>
+    </message>
+    <message>
+        <source>&amp;Angle</source>
+        <comment>The &amp; marks the letter of the Alt key; all letters of the window must differ</comment>
+        <translation>Ang&amp;le</translation>
+    </message>
+    <message>
+        <source>&amp;Values</source>
+        <comment>The &amp; marks the letter of the Alt key; all letters of the window must differ</comment>
+        <translation>&amp;Valeurs</translation>
+    </message>
 </context>
 <context>
     <name>OrbelView</name>
@@ -323,6 +383,99 @@
         <source>%1 root %2</source>
         <extracomment>A whole number times a square root read aloud: &quot;2 root 3&quot; in &quot;2 root 3 over 3&quot;.</extracomment>
         <translation>%1 racine de %2</translation>
+    </message>
+</context>
+<context>
+    <name>ValuesPanel</name>
+    <message>
+        <source>sin θ = %1</source>
+        <extracomment>A line of the values panel; &quot;sen θ&quot; where schools write it so.</extracomment>
+        <translation>sin θ = %1</translation>
+    </message>
+    <message>
+        <source>sine %1</source>
+        <translation>sinus %1</translation>
+    </message>
+    <message>
+        <source>cos θ = %1</source>
+        <translation>cos θ = %1</translation>
+    </message>
+    <message>
+        <source>cosine %1</source>
+        <translation>cosinus %1</translation>
+    </message>
+    <message>
+        <source>tan θ = %1</source>
+        <translation>tan θ = %1</translation>
+    </message>
+    <message>
+        <source>tangent %1</source>
+        <translation>tangente %1</translation>
+    </message>
+    <message>
+        <source>cot θ = %1</source>
+        <translation>cot θ = %1</translation>
+    </message>
+    <message>
+        <source>cotangent %1</source>
+        <translation>cotangente %1</translation>
+    </message>
+    <message>
+        <source>sec θ = %1</source>
+        <translation>sec θ = %1</translation>
+    </message>
+    <message>
+        <source>secant %1</source>
+        <translation>sécante %1</translation>
+    </message>
+    <message>
+        <source>csc θ = %1</source>
+        <translation>cosec θ = %1</translation>
+    </message>
+    <message>
+        <source>cosecant %1</source>
+        <translation>cosécante %1</translation>
+    </message>
+    <message>
+        <source>undefined</source>
+        <extracomment>The value of a function where it has none, as at tan(π∕2).</extracomment>
+        <translation>non définie</translation>
+    </message>
+    <message>
+        <source>On the positive x axis</source>
+        <translation>Sur le demi-axe des x positifs</translation>
+    </message>
+    <message>
+        <source>On the positive y axis</source>
+        <translation>Sur le demi-axe des y positifs</translation>
+    </message>
+    <message>
+        <source>On the negative x axis</source>
+        <translation>Sur le demi-axe des x négatifs</translation>
+    </message>
+    <message>
+        <source>On the negative y axis</source>
+        <translation>Sur le demi-axe des y négatifs</translation>
+    </message>
+    <message>
+        <source>Quadrant %1</source>
+        <extracomment>Where the point lies; %1 is a Roman numeral, I to IV.</extracomment>
+        <translation>Quadrant %1</translation>
+    </message>
+    <message>
+        <source>quadrant %1</source>
+        <extracomment>The quadrant read aloud; %1 is its number, 1 to 4.</extracomment>
+        <translation>quadrant %1</translation>
+    </message>
+    <message>
+        <source>Reference angle %1</source>
+        <extracomment>The reference angle, the acute angle between the radius and the x axis: &quot;Reference angle π∕3&quot;.</extracomment>
+        <translation>Angle de référence %1</translation>
+    </message>
+    <message>
+        <source>reference angle %1</source>
+        <extracomment>The reference angle read aloud: &quot;reference angle pi over 3&quot;.</extracomment>
+        <translation>angle de référence %1</translation>
     </message>
 </context>
 </TS>

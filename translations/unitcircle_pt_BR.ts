@@ -2,6 +2,43 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>AngleField</name>
+    <message>
+        <source>θ =</source>
+        <extracomment>Before the field in which the user types an angle.</extracomment>
+        <translation>θ =</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <extracomment>What a screen reader calls the field in which the user types an angle.</extracomment>
+        <translation>Ângulo</translation>
+    </message>
+    <message>
+        <source>Not an angle. Type an angle such as 3 pi over 4, 2 pi, 1.2, 135 degrees or minus 90 degrees.</source>
+        <extracomment>What a screen reader says when what was typed is not an angle; like the message shown, in words.</extracomment>
+        <translation>Não é um ângulo. Digite um ângulo como 3 pi sobre 4, 2 pi, 1,2, 135 graus ou menos 90 graus.</translation>
+    </message>
+    <message>
+        <source>shown as the coterminal angle %1</source>
+        <extracomment>Below the angle field when an angle beyond a full turn was brought in by whole turns.</extracomment>
+        <translation>mostrado como o ângulo côngruo %1</translation>
+    </message>
+    <message>
+        <source>Type an angle, such as 3π/4, 2pi, 1.2, 135° or −90 deg, and press Return</source>
+        <translation>Digite um ângulo, como 3π/4, 2pi, 1,2, 135° ou −90 deg, e tecle Enter</translation>
+    </message>
+    <message>
+        <source>Type an angle such as 3π/4, 2pi, −5π/6, 1.2, 135° or −90 deg.</source>
+        <extracomment>Below the angle field when what was typed is not an angle.</extracomment>
+        <translation>Digite um ângulo como 3π/4, 2pi, −5π/6, 1,2, 135° ou −90 deg.</translation>
+    </message>
+    <message>
+        <source>Type an angle, such as 3 pi over 4, 2 pi, 1.2, 135 degrees or minus 90 degrees, and press Return</source>
+        <extracomment>The angle field&apos;s tool tip as a screen reader says it.</extracomment>
+        <translation>Digite um ângulo, como 3 pi sobre 4, 2 pi, 1,2, 135 graus ou menos 90 graus, e tecle Enter</translation>
+    </message>
+</context>
+<context>
     <name>Controller</name>
     <message>
         <source>PNG image (*.png)</source>
@@ -265,6 +302,29 @@
         <source>&amp;Marvo Software Web Site</source>
         <translation>Site da &amp;Marvo Software</translation>
     </message>
+    <message>
+        <source>Show sin θ, cos θ, tan θ, cot θ, sec θ and csc θ, the quadrant and the reference angle beside the circle</source>
+        <translation>Mostrar sen θ, cos θ, tg θ, cotg θ, sec θ e cossec θ, o quadrante e o ângulo de referência ao lado do ciclo</translation>
+    </message>
+    <message>
+        <source>Show the six circular functions of theta, the quadrant and the reference angle beside the circle</source>
+        <translation>Mostrar as seis funções trigonométricas de teta, o quadrante e o ângulo de referência ao lado do ciclo</translation>
+    </message>
+    <message>
+        <source>Va&amp;lues</source>
+        <comment>The &amp; marks the letter of the Alt key; all letters of the window must differ</comment>
+        <translation>&amp;Valores</translation>
+    </message>
+    <message>
+        <source>&amp;Angle</source>
+        <comment>The &amp; marks the letter of the Alt key; all letters of the window must differ</comment>
+        <translation>Ângu&amp;lo</translation>
+    </message>
+    <message>
+        <source>&amp;Values</source>
+        <comment>The &amp; marks the letter of the Alt key; all letters of the window must differ</comment>
+        <translation>&amp;Valores</translation>
+    </message>
 </context>
 <context>
     <name>OrbelView</name>
@@ -323,6 +383,99 @@
         <source>%1 root %2</source>
         <extracomment>A whole number times a square root read aloud: &quot;2 root 3&quot; in &quot;2 root 3 over 3&quot;.</extracomment>
         <translation>%1 raiz de %2</translation>
+    </message>
+</context>
+<context>
+    <name>ValuesPanel</name>
+    <message>
+        <source>sin θ = %1</source>
+        <extracomment>A line of the values panel; &quot;sen θ&quot; where schools write it so.</extracomment>
+        <translation>sen θ = %1</translation>
+    </message>
+    <message>
+        <source>sine %1</source>
+        <translation>seno %1</translation>
+    </message>
+    <message>
+        <source>cos θ = %1</source>
+        <translation>cos θ = %1</translation>
+    </message>
+    <message>
+        <source>cosine %1</source>
+        <translation>cosseno %1</translation>
+    </message>
+    <message>
+        <source>tan θ = %1</source>
+        <translation>tg θ = %1</translation>
+    </message>
+    <message>
+        <source>tangent %1</source>
+        <translation>tangente %1</translation>
+    </message>
+    <message>
+        <source>cot θ = %1</source>
+        <translation>cotg θ = %1</translation>
+    </message>
+    <message>
+        <source>cotangent %1</source>
+        <translation>cotangente %1</translation>
+    </message>
+    <message>
+        <source>sec θ = %1</source>
+        <translation>sec θ = %1</translation>
+    </message>
+    <message>
+        <source>secant %1</source>
+        <translation>secante %1</translation>
+    </message>
+    <message>
+        <source>csc θ = %1</source>
+        <translation>cossec θ = %1</translation>
+    </message>
+    <message>
+        <source>cosecant %1</source>
+        <translation>cossecante %1</translation>
+    </message>
+    <message>
+        <source>undefined</source>
+        <extracomment>The value of a function where it has none, as at tan(π∕2).</extracomment>
+        <translation>não definida</translation>
+    </message>
+    <message>
+        <source>On the positive x axis</source>
+        <translation>No semieixo x positivo</translation>
+    </message>
+    <message>
+        <source>On the positive y axis</source>
+        <translation>No semieixo y positivo</translation>
+    </message>
+    <message>
+        <source>On the negative x axis</source>
+        <translation>No semieixo x negativo</translation>
+    </message>
+    <message>
+        <source>On the negative y axis</source>
+        <translation>No semieixo y negativo</translation>
+    </message>
+    <message>
+        <source>Quadrant %1</source>
+        <extracomment>Where the point lies; %1 is a Roman numeral, I to IV.</extracomment>
+        <translation>Quadrante %1</translation>
+    </message>
+    <message>
+        <source>quadrant %1</source>
+        <extracomment>The quadrant read aloud; %1 is its number, 1 to 4.</extracomment>
+        <translation>quadrante %1</translation>
+    </message>
+    <message>
+        <source>Reference angle %1</source>
+        <extracomment>The reference angle, the acute angle between the radius and the x axis: &quot;Reference angle π∕3&quot;.</extracomment>
+        <translation>Ângulo de referência %1</translation>
+    </message>
+    <message>
+        <source>reference angle %1</source>
+        <extracomment>The reference angle read aloud: &quot;reference angle pi over 3&quot;.</extracomment>
+        <translation>ângulo de referência %1</translation>
     </message>
 </context>
 </TS>

@@ -1,8 +1,8 @@
 // The views as assistive technology sees them: the circle view, a slider named "Unit circle", and
 // the graph, a slider named "Graph…", whose value is the angle in the unit shown, and a spoken
-// text in plain words ("theta 3 pi over 4, cosine minus root 2 over 2, sine root 2 over 2") that speech
-// synthesisers read correctly, where the figure's own symbols (the division slash, the minus sign,
-// the radical and pi) are read as "pi six" or "slash".
+// text in plain words ("theta 3 pi over 4, cosine minus root 2 over 2, sine root 2 over 2") that
+// speech synthesisers read correctly, where the figure's own symbols (the division slash, the minus
+// sign, the radical and pi) are read as "pi six" or "slash".
 #include "view/orbel_view.h"
 
 #include "platform/accessibility_events.h"

@@ -110,6 +110,76 @@ inline Tangent tangentOf(float theta)
     return t;
 }
 
+// The standard angle theta stands at, in whole degrees from 0 to 359, if it stands at one: the
+// angle snaps to the multiples of 30 and 45 degrees, so it is then the float nearest one.
+inline std::optional<int> standardDegreesOf(float theta)
+{
+    const double degrees = double(theta) * 180.0 / 3.141592653589793;
+    const double whole = std::round(degrees);
+    if (!(std::fabs(degrees - whole) < 1e-3))
+        return std::nullopt;
+    long d = std::lround(whole) % 360;
+    if (d < 0)
+        d += 360;
+    if (d % 30 != 0 && d % 45 != 0)
+        return std::nullopt;
+    return int(d);
+}
+
+// The six circular functions.
+enum class Circular { Sine, Cosine, Tangent, Cotangent, Secant, Cosecant };
+
+struct CircularValue
+{
+    bool defined = true;
+    bool negative = false;
+    double value = 0.0;
+    // Set at the standard angles, where every defined value is one of the exact magnitudes.
+    std::optional<ExactMagnitude> exact;
+};
+
+// The value of f at theta: from the table of exact values at a standard angle (with "undefined"
+// where the function has no value), computed elsewhere.
+inline CircularValue circularValue(Circular f, float theta)
+{
+    CircularValue v;
+    if (const std::optional<int> d = standardDegreesOf(theta)) {
+        // The magnitudes at the reference angles 0, 30, 45, 60 and 90 degrees, in the order of
+        // Circular; none where the function is undefined.
+        using E = ExactMagnitude;
+        static const std::optional<ExactMagnitude> table[5][6] = {
+            { E { 0, 1, 1 }, E { 1, 1, 1 }, E { 0, 1, 1 }, std::nullopt, E { 1, 1, 1 },
+              std::nullopt },
+            { E { 1, 1, 2 }, E { 1, 3, 2 }, E { 1, 3, 3 }, E { 1, 3, 1 }, E { 2, 3, 3 },
+              E { 2, 1, 1 } },
+            { E { 1, 2, 2 }, E { 1, 2, 2 }, E { 1, 1, 1 }, E { 1, 1, 1 }, E { 1, 2, 1 },
+              E { 1, 2, 1 } },
+            { E { 1, 3, 2 }, E { 1, 1, 2 }, E { 1, 3, 1 }, E { 1, 3, 3 }, E { 2, 1, 1 },
+              E { 2, 3, 3 } },
+            { E { 1, 1, 1 }, E { 0, 1, 1 }, std::nullopt, E { 0, 1, 1 }, std::nullopt,
+              E { 1, 1, 1 } },
+        };
+        const int fold = *d % 180 <= 90 ? *d % 180 : 180 - *d % 180;
+        const int row = fold == 0 ? 0 : fold == 30 ? 1 : fold == 45 ? 2 : fold == 60 ? 3 : 4;
+        const int sine = *d == 0 || *d == 180 ? 0 : *d < 180 ? 1 : -1;
+        const int cosine = *d == 90 || *d == 270 ? 0 : (*d < 90 || *d > 270) ? 1 : -1;
+        const int signs[6] = { sine, cosine, sine * cosine, sine * cosine, cosine, sine };
+        v.exact = table[row][int(f)];
+        v.defined = v.exact.has_value();
+        v.negative = signs[int(f)] < 0;
+        v.value = v.defined ? (v.negative ? -v.exact->value() : v.exact->value()) : 0.0;
+        return v;
+    }
+    // As the summary panel computes them: in single precision.
+    const double s = double(std::sin(theta));
+    const double c = double(std::cos(theta));
+    const double values[6] = { s, c, s / c, c / s, 1.0 / c, 1.0 / s };
+    v.value = values[int(f)];
+    v.defined = std::isfinite(v.value);
+    v.negative = v.value < -0.0001;
+    return v;
+}
+
 // printf's "%<width>.<precision>f" in the C locale, whatever the user's locale: the exact binary
 // value rounded to that many decimals, an exact tie to the even digit (0.625 gives 0.62), padded
 // on the left with spaces. Qt's own formatting rounds ties away from zero instead.

@@ -109,7 +109,9 @@ QString angle(const QString &label, int angleUnit)
         const int n = digits.toInt(&whole);
         // "1 degree", "2 degrees": the forms of the language, for the number the label shows.
         //: An angle in whole degrees read aloud: "90 degrees", "1 degree".
-        const QString spoken = whole ? QCoreApplication::translate("OrbelView", "%n degrees", nullptr, n) : number(digits);
+        const QString spoken = whole
+            ? QCoreApplication::translate("OrbelView", "%n degrees", nullptr, n)
+            : number(digits);
         return negative ? minus(spoken) : spoken;
     }
 

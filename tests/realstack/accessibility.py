@@ -311,6 +311,52 @@ def main(program):
             check("tangent undefined" in graph.description,
                   "at pi/2 the graph says 'tangent undefined': %r" % graph.description)
 
+        # The angle field: an entry named "Angle", set with Return; what is no angle changes
+        # nothing and leaves a description that says what the field reads.
+        field = next((node for node in walk(app) if node.name == "Angle"
+                      and node.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY)), None)
+        if check(field is not None, "the angle field is an entry named \"Angle\""):
+            def enter(typed):
+                field.queryEditableText().setTextContents(typed)
+                field.queryComponent().grabFocus()
+                pump(0.3)
+                press("Return")
+                return spoken()
+
+            for typed, heard in (("5pi/6", "theta 5 pi over 6,"), ("150deg", "theta 5 pi over 6,"),
+                                 ("\u2212\u03c0\u22152", "theta minus pi over 2,"),
+                                 ("135\u00b0", "theta 3 pi over 4,"), ("7pi/2", "theta 3 pi over 2,"),
+                                 ("1.2", "theta 1.20 radians,"), ("2,5", "theta 2.50 radians,")):
+                text = enter(typed)
+                check(text.startswith(heard), "typing %r gives %r: %r" % (typed, heard, text))
+            before = spoken()
+            for typed in ("abc", "", "pi/0", "3pi/", "1e999"):
+                text = enter(typed)
+                check(text == before and field.description.startswith("Not an angle"),
+                      "typing %r changes nothing and says why: %r" % (typed, field.description))
+            press("Escape")
+            toggle(pyatspi.ROLE_RADIO_BUTTON, "Degrees")
+            for typed, heard in (("90", "theta 90 degrees,"), ("-450", "theta minus 90 degrees,"),
+                                 ("pi/4", "theta 45 degrees,")):
+                text = enter(typed)
+                check(text.startswith(heard), "in degrees %r gives %r: %r" % (typed, heard, text))
+            toggle(pyatspi.ROLE_RADIO_BUTTON, "Radians")
+
+        # The values beside the figure, each line named in words.
+        toggle(pyatspi.ROLE_CHECK_BOX, "Values")
+        for angle, lines in ((math.pi / 3, ["tangent root 3", "cotangent root 3 over 3", "secant 2",
+                                            "cosecant 2 root 3 over 3", "quadrant 1",
+                                            "reference angle pi over 3"]),
+                             (math.pi / 2, ["tangent undefined", "secant undefined", "cotangent 0",
+                                            "cosecant 1"]),
+                             (2 * math.pi / 3, ["quadrant 2", "tangent minus root 3", "secant minus 2"])):
+            value.currentValue = angle
+            pump(0.5)
+            names = {node.name for node in walk(app) if node.getRole() == pyatspi.ROLE_LABEL}
+            missing = [line for line in lines if line not in names]
+            check(not missing, "at %.4f the values panel says %s (missing %r)"
+                  % (angle, ", ".join(lines), missing))
+
         # Nothing that speech reads carries the symbols it reads badly.
         for node in walk(app):
             for what, text in (("name", node.name), ("description", node.description)):

@@ -1,0 +1,165 @@
+// The field sets the angle only through the circle view's setTheta, so the snapping, the label,
+// the winding state and everything that follows the view (the graph, the spoken text) are the
+// same as for any other change.
+#include "view/angle_field.h"
+
+#include "platform/accessibility_events.h"
+#include "view/angle_parser.h"
+#include "view/orbel_view.h"
+#include "view/spoken_words.h"
+
+#include <QAccessible>
+#include <QEvent>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+AngleField::AngleField(QWidget *parent)
+    : QWidget(parent)
+    , m_prompt(new QLabel(this))
+    , m_edit(new QLineEdit(this))
+    , m_message(new QLabel(this))
+{
+    auto *layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_prompt, 0, 0);
+    layout->addWidget(m_edit, 0, 1);
+    // The message to the right of the line: the window keeps its height when one appears.
+    layout->addWidget(m_message, 0, 2);
+    layout->setColumnStretch(2, 1);
+    m_prompt->setBuddy(m_edit);
+    m_edit->setObjectName(QStringLiteral("angleEdit"));
+    // Wide enough for "−11π∕6" and "−360°" with room to type.
+    m_edit->setMinimumWidth(
+        m_edit->fontMetrics().horizontalAdvance(QStringLiteral("\u221211\u03c0\u22156")) * 2);
+    m_message->setWordWrap(true);
+    m_message->setObjectName(QStringLiteral("angleMessage"));
+    m_message->hide();
+    m_edit->installEventFilter(this);
+    connect(m_edit, &QLineEdit::returnPressed, this, &AngleField::commit);
+    // Editing takes away the mark: it was about the text that was there.
+    connect(m_edit, &QLineEdit::textEdited, this, [this] {
+        if (m_marked)
+            setMessage(QString(), QString(), false);
+    });
+    QEvent languageChange(QEvent::LanguageChange);
+    changeEvent(&languageChange);
+    setMessage(QString(), QString(), false);
+}
+
+void AngleField::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        //: Before the field in which the user types an angle.
+        m_prompt->setText(tr("θ ="));
+        //: What a screen reader calls the field in which the user types an angle.
+        m_edit->setAccessibleName(tr("Angle"));
+        m_edit->setToolTip(tr("Type an angle, such as 3π/4, 2pi, 1.2, 135° or −90 deg, "
+                              "and press Return"));
+    }
+    QWidget::changeEvent(event);
+}
+
+void AngleField::setOrbelView(OrbelView *view)
+{
+    if (m_view)
+        disconnect(m_view, nullptr, this, nullptr);
+    m_view = view;
+    if (m_view)
+        connect(m_view, &OrbelView::thetaChanged, this, &AngleField::follow);
+    follow();
+}
+
+QString AngleField::message() const
+{
+    return m_message->isHidden() ? QString() : m_message->text();
+}
+
+void AngleField::follow()
+{
+    // What the user is typing stays until Return or Escape.
+    if (!m_view || m_edit->isModified())
+        return;
+    m_edit->setText(m_view->displayTheta().trimmed());
+}
+
+void AngleField::commit()
+{
+    if (!m_view)
+        return;
+    const angleinput::ParsedAngle angle
+        = angleinput::parseAngle(m_edit->text(), m_view->angleUnit());
+    if (!angle.ok) {
+        //: Below the angle field when what was typed is not an angle.
+        setMessage(tr("Type an angle such as 3π/4, 2pi, −5π/6, 1.2, 135° or "
+                      "−90 deg."),
+                   //: What a screen reader says when what was typed is not an angle; like the
+                   //: message shown, in words.
+                   tr("Not an angle. Type an angle such as 3 pi over 4, 2 pi, 1.2, 135 degrees "
+                      "or minus 90 degrees."),
+                   true);
+        return;
+    }
+    m_edit->setModified(false);
+    m_view->setTheta(float(angle.radians));
+    // setTheta follows itself only when the angle changed.
+    m_edit->setText(m_view->displayTheta().trimmed());
+    if (angle.coterminal) {
+        const QString label = m_view->displayTheta().trimmed();
+        //: Below the angle field when an angle beyond a full turn was brought in by whole turns.
+        setMessage(
+            tr("shown as the coterminal angle %1").arg(label),
+            tr("shown as the coterminal angle %1").arg(speech::angle(label, m_view->angleUnit())),
+            false);
+    } else {
+        setMessage(QString(), QString(), false);
+    }
+}
+
+void AngleField::revert()
+{
+    m_edit->setModified(false);
+    follow();
+    setMessage(QString(), QString(), false);
+}
+
+void AngleField::setMessage(const QString &text, const QString &spoken, bool marked)
+{
+    m_marked = marked;
+    m_message->setText(text);
+    m_message->setVisible(!text.isEmpty());
+    // The mark: a reddish field and a dark red message, legible on a projector as on screen.
+    QPalette palette
+        = m_edit->parentWidget() ? m_edit->parentWidget()->palette() : m_edit->palette();
+    if (marked) {
+        palette.setColor(QPalette::Base, QColor(255, 235, 235));
+        palette.setColor(QPalette::Text, QColor(0, 0, 0));
+    }
+    m_edit->setPalette(palette);
+    m_message->setStyleSheet(marked ? QStringLiteral("color: #b00000;") : QString());
+    // Without a message the description is the tool tip in words: Qt would read the tool tip
+    // itself to a screen reader, symbols and all.
+    const QString description = spoken.isEmpty()
+        //: The angle field's tool tip as a screen reader says it.
+        ? tr("Type an angle, such as 3 pi over 4, 2 pi, 1.2, 135 degrees or minus 90 degrees, "
+             "and press Return")
+        : spoken;
+    if (m_edit->accessibleDescription() == description)
+        return;
+    m_edit->setAccessibleDescription(description);
+    if (QAccessible::isActive() && m_edit->hasFocus())
+        platform::notifyDescriptionChanged(m_edit);
+}
+
+bool AngleField::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_edit && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        revert();
+        return true;
+    }
+    if (watched == m_edit && event->type() == QEvent::FocusOut && !m_marked)
+        revert();
+    return QWidget::eventFilter(watched, event);
+}

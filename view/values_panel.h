@@ -1,0 +1,33 @@
+// The values panel beside the figure: the six circular functions of theta (exact at the standard
+// angles, three decimals elsewhere, "undefined" where a function has none), the quadrant and the
+// reference angle in the unit shown. It follows every change of the circle view's angle and unit.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class OrbelView;
+class QLabel;
+
+class ValuesPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ValuesPanel(QWidget *parent = nullptr);
+
+    void setOrbelView(OrbelView *view);
+
+    // The lines in order: sin, cos, tan, cot, sec, csc, the quadrant, the reference angle.
+    QList<QLabel *> lines() const { return m_lines; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void refresh();
+
+    QPointer<OrbelView> m_view;
+    QList<QLabel *> m_lines;
+};
