@@ -2,6 +2,8 @@
 #include "app/main_window.h"
 
 #include "app/controller.h"
+#include "app/views_layout.h"
+#include "app/window_geometry.h"
 #include "ui_mainwindow.h"
 #include "view/graph_view.h"
 
@@ -10,6 +12,7 @@
 #include <QLayout>
 
 #include <algorithm>
+#include <cmath>
 
 // The resources compiled into the core library; a static library needs them named once.
 static void initialiseResources()
@@ -34,6 +37,36 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_ui->actionGraph, &QAction::toggled, m_ui->graph, &QAbstractButton::setChecked);
     connect(m_ui->graph, &QAbstractButton::toggled, m_ui->actionGraph, &QAction::setChecked);
     m_ui->graphPanel->installEventFilter(this);
+
+    // The two views share the height the controls leave, the graph by a third of it.
+    QLayoutItem *circle = m_ui->mainLayout->takeAt(0);
+    QLayoutItem *panel = m_ui->mainLayout->takeAt(0);
+    delete circle;
+    delete panel;
+    auto *views = new ViewsLayout(m_ui->orbelView, m_ui->graphPanel, m_ui->graphView);
+    views->setSpacing(m_ui->mainLayout->spacing());
+    m_ui->mainLayout->insertLayout(0, views, 1);
+
+    m_placement = new WindowPlacement(this);
+    // F11 wherever the platform's own key for it is another one.
+    QList<QKeySequence> keys { QKeySequence(Qt::Key_F11) };
+    for (const QKeySequence &key : QKeySequence::keyBindings(QKeySequence::FullScreen))
+        if (!keys.contains(key))
+            keys.append(key);
+    m_ui->actionFullScreen->setShortcuts(keys);
+    connect(m_ui->actionFullScreen, &QAction::triggered, m_placement,
+            &WindowPlacement::setFullScreen);
+    m_leaveFullScreen = new QAction(this);
+    m_leaveFullScreen->setObjectName(QStringLiteral("actionLeaveFullScreen"));
+    m_leaveFullScreen->setShortcut(QKeySequence(Qt::Key_Escape));
+    m_leaveFullScreen->setEnabled(false);
+    addAction(m_leaveFullScreen);
+    connect(m_leaveFullScreen, &QAction::triggered, m_placement,
+            [this] { m_placement->setFullScreen(false); });
+    connect(m_placement, &WindowPlacement::fullScreenChanged, this, [this](bool on) {
+        m_ui->actionFullScreen->setChecked(on);
+        m_leaveFullScreen->setEnabled(on);
+    });
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -41,10 +74,22 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     const bool shown = event->type() == QEvent::ShowToParent;
     if (watched == m_ui->graphPanel && (shown || event->type() == QEvent::HideToParent)) {
         m_ui->actionExportGraph->setEnabled(shown);
+        m_ui->actionPrintGraph->setEnabled(shown);
         if (!isMaximized() && !isFullScreen()) {
-            const int room = m_ui->graphPanel->sizeHint().height()
-                + std::max(0, centralWidget()->layout()->spacing());
-            resize(width(), height() + (shown ? room : -room));
+            // The graph is half the circle's height, a third of the two; the panel's row of
+            // curves comes with it. Hidden, it gives back the height it had.
+            const int gap = std::max(0, centralWidget()->layout()->spacing());
+            const int extra
+                = m_ui->graphPanel->sizeHint().height() - m_ui->graphView->sizeHint().height();
+            // A window not yet shown is not laid out: it has the designed sizes.
+            const bool laidOut = isVisible();
+            const int graph = laidOut ? std::max(m_ui->graphView->minimumHeight(),
+                                                 int(std::lround(m_ui->orbelView->height() / 2.0)))
+                                      : m_ui->graphView->sizeHint().height();
+            const int had
+                = laidOut ? m_ui->graphPanel->height() : m_ui->graphPanel->sizeHint().height();
+            const int room = (shown ? graph + extra : had) + gap;
+            m_placement->resizeOnScreen(QSize(width(), height() + (shown ? room : -room)));
         }
     }
     return QMainWindow::eventFilter(watched, event);
@@ -112,9 +157,21 @@ QAction *MainWindow::exportGraphAction() const
 {
     return m_ui->actionExportGraph;
 }
+QAction *MainWindow::printGraphAction() const
+{
+    return m_ui->actionPrintGraph;
+}
 QAction *MainWindow::graphAction() const
 {
     return m_ui->actionGraph;
+}
+QAction *MainWindow::fullScreenAction() const
+{
+    return m_ui->actionFullScreen;
+}
+QAction *MainWindow::leaveFullScreenAction() const
+{
+    return m_leaveFullScreen;
 }
 QAction *MainWindow::copyAction() const
 {
@@ -179,6 +236,7 @@ void bindController(Controller &controller, MainWindow &window)
     QObject::connect(window.printAction(), &QAction::triggered, c, [c] { c->print(); });
     QObject::connect(window.exportAction(), &QAction::triggered, c, [c] { c->exportFigure(); });
     QObject::connect(window.exportGraphAction(), &QAction::triggered, c, [c] { c->exportGraph(); });
+    QObject::connect(window.printGraphAction(), &QAction::triggered, c, [c] { c->printGraph(); });
     QObject::connect(window.copyAction(), &QAction::triggered, c, [c] { c->copyFigure(); });
     QObject::connect(window.readMeAction(), &QAction::triggered, c, [c] { c->showReadMe(); });
     QObject::connect(window.webSiteAction(), &QAction::triggered, c, [c] { c->marvoSoftware(); });

@@ -14,6 +14,7 @@ class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QRadioButton;
+class WindowPlacement;
 
 namespace Ui {
 class MainWindow;
@@ -44,11 +45,18 @@ public:
     QAction *printAction() const;
     QAction *exportAction() const;
     QAction *exportGraphAction() const;
+    QAction *printGraphAction() const;
     QAction *graphAction() const;
+    // View > Full Screen (F11 and the platform's key), and Escape, which leaves full screen.
+    QAction *fullScreenAction() const;
+    QAction *leaveFullScreenAction() const;
     QAction *copyAction() const;
     QAction *quitAction() const;
     QAction *readMeAction() const;
     QAction *webSiteAction() const;
+
+    // The window's size, place and full screen: fitted to the screen, kept between runs.
+    WindowPlacement *placement() const { return m_placement; }
 
 protected:
     // Showing the graph makes the window taller by its height, hiding it gives the height back,
@@ -57,6 +65,8 @@ protected:
 
 private:
     std::unique_ptr<Ui::MainWindow> m_ui;
+    QAction *m_leaveFullScreen = nullptr;
+    WindowPlacement *m_placement = nullptr;
 };
 
 // Connects controller's references to window's view and controls (not owned), its actions to the
