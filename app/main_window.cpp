@@ -43,9 +43,9 @@ MainWindow::MainWindow(QWidget *parent)
     QLayoutItem *panel = m_ui->mainLayout->takeAt(0);
     delete circle;
     delete panel;
-    auto *views = new ViewsLayout(m_ui->orbelView, m_ui->graphPanel, m_ui->graphView);
-    views->setSpacing(m_ui->mainLayout->spacing());
-    m_ui->mainLayout->insertLayout(0, views, 1);
+    m_views = new ViewsLayout(m_ui->orbelView, m_ui->graphPanel, m_ui->graphView);
+    m_views->setSpacing(m_ui->mainLayout->spacing());
+    m_ui->mainLayout->insertLayout(0, m_views, 1);
 
     m_placement = new WindowPlacement(this);
     // F11 wherever the platform's own key for it is another one.
@@ -81,11 +81,13 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             const int gap = std::max(0, centralWidget()->layout()->spacing());
             const int extra
                 = m_ui->graphPanel->sizeHint().height() - m_ui->graphView->sizeHint().height();
-            // A window not yet shown is not laid out: it has the designed sizes.
+            // A window not yet shown is not laid out: it has the designed sizes. A shown one has
+            // just laid out the views again; the circle had the whole of their height before.
             const bool laidOut = isVisible();
-            const int graph = laidOut ? std::max(m_ui->graphView->minimumHeight(),
-                                                 int(std::lround(m_ui->orbelView->height() / 2.0)))
-                                      : m_ui->graphView->sizeHint().height();
+            const int graph = laidOut
+                ? std::max(m_ui->graphView->minimumHeight(),
+                           int(std::lround(m_views->geometry().height() / 2.0)))
+                : m_ui->graphView->sizeHint().height();
             const int had
                 = laidOut ? m_ui->graphPanel->height() : m_ui->graphPanel->sizeHint().height();
             const int room = (shown ? graph + extra : had) + gap;

@@ -14,6 +14,7 @@ class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QRadioButton;
+class ViewsLayout;
 class WindowPlacement;
 
 namespace Ui {
@@ -65,6 +66,7 @@ protected:
 
 private:
     std::unique_ptr<Ui::MainWindow> m_ui;
+    ViewsLayout *m_views = nullptr;
     QAction *m_leaveFullScreen = nullptr;
     WindowPlacement *m_placement = nullptr;
 };
