@@ -46,6 +46,11 @@
         <extracomment>The print job&apos;s title: the queue lists it and a PDF printer names its file after it.</extracomment>
         <translation>Einheitskreis</translation>
     </message>
+    <message>
+        <source>Unit Circle Graph</source>
+        <extracomment>The title of the print job of the graph: the queue lists it and a PDF printer names its file after it.</extracomment>
+        <translation>Einheitskreis – Graph</translation>
+    </message>
 </context>
 <context>
     <name>FigureExport</name>
@@ -212,6 +217,14 @@
     <message>
         <source>&amp;Marvo Software Web Site</source>
         <translation>&amp;Website von Marvo Software</translation>
+    </message>
+    <message>
+        <source>Print G&amp;raph…</source>
+        <translation>G&amp;raph drucken…</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Vollbild</translation>
     </message>
 </context>
 <context>

@@ -46,6 +46,11 @@
         <extracomment>The print job&apos;s title: the queue lists it and a PDF printer names its file after it.</extracomment>
         <translation>Cercle trigonométrique</translation>
     </message>
+    <message>
+        <source>Unit Circle Graph</source>
+        <extracomment>The title of the print job of the graph: the queue lists it and a PDF printer names its file after it.</extracomment>
+        <translation>Cercle trigonométrique – graphique</translation>
+    </message>
 </context>
 <context>
     <name>FigureExport</name>
@@ -212,6 +217,14 @@
     <message>
         <source>&amp;Marvo Software Web Site</source>
         <translation>&amp;Site web de Marvo Software</translation>
+    </message>
+    <message>
+        <source>Print G&amp;raph…</source>
+        <translation>Imprimer le g&amp;raphique…</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Plein écran</translation>
     </message>
 </context>
 <context>
