@@ -58,8 +58,9 @@ public slots:
     void showValues(QAbstractButton *sender);
     void showReadMe(QObject *sender = nullptr);
     void marvoSoftware(QObject *sender = nullptr);
-    // In app/printing.cpp.
+    // In app/printing.cpp: the figure, and the graph, each on a page.
     void print(QObject *sender = nullptr);
+    void printGraph(QObject *sender = nullptr);
     // In app/figure_commands.cpp: the figure to a file chosen by the user, or to the clipboard.
     void exportFigure(QObject *sender = nullptr);
     void copyFigure(QObject *sender = nullptr);

@@ -3,6 +3,7 @@
 #include "app/controller.h"
 #include "app/main_window.h"
 #include "app/translations.h"
+#include "app/window_geometry.h"
 #include "platform/accessibility_properties.h"
 #include "view/orbel_view.h"
 
@@ -31,6 +32,8 @@ int main(int argc, char *argv[])
     bindController(controller, window);
     controller.awakeFromNib();
 
+    // The size and place it was left in, or one that fits the screen, with the graph as restored.
+    window.placement()->restore();
     window.show();
     return app.exec();
 }

@@ -2,6 +2,8 @@
 #include "app/main_window.h"
 
 #include "app/controller.h"
+#include "app/views_layout.h"
+#include "app/window_geometry.h"
 #include "ui_mainwindow.h"
 #include "view/angle_field.h"
 #include "view/graph_view.h"
@@ -12,6 +14,7 @@
 #include <QLayout>
 
 #include <algorithm>
+#include <cmath>
 
 // The resources compiled into the core library; a static library needs them named once.
 static void initialiseResources()
@@ -43,6 +46,34 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_ui->actionValues, &QAction::toggled, m_ui->values, &QAbstractButton::setChecked);
     connect(m_ui->values, &QAbstractButton::toggled, m_ui->actionValues, &QAction::setChecked);
     m_ui->valuesPanel->installEventFilter(this);
+
+    // The two views share the height the controls leave, the graph by a third of it.
+    QLayoutItem *figure = m_ui->mainLayout->takeAt(0);
+    delete m_ui->mainLayout->takeAt(0);
+    m_views = new ViewsLayout(figure, m_ui->graphPanel, m_ui->graphView);
+    m_views->setSpacing(m_ui->mainLayout->spacing());
+    m_ui->mainLayout->insertLayout(0, m_views, 1);
+
+    m_placement = new WindowPlacement(this);
+    // F11 wherever the platform's own key for it is another one.
+    QList<QKeySequence> keys { QKeySequence(Qt::Key_F11) };
+    for (const QKeySequence &key : QKeySequence::keyBindings(QKeySequence::FullScreen))
+        if (!keys.contains(key))
+            keys.append(key);
+    m_ui->actionFullScreen->setShortcuts(keys);
+    connect(m_ui->actionFullScreen, &QAction::triggered, m_placement,
+            &WindowPlacement::setFullScreen);
+    m_leaveFullScreen = new QAction(this);
+    m_leaveFullScreen->setObjectName(QStringLiteral("actionLeaveFullScreen"));
+    m_leaveFullScreen->setShortcut(QKeySequence(Qt::Key_Escape));
+    m_leaveFullScreen->setEnabled(false);
+    addAction(m_leaveFullScreen);
+    connect(m_leaveFullScreen, &QAction::triggered, m_placement,
+            [this] { m_placement->setFullScreen(false); });
+    connect(m_placement, &WindowPlacement::fullScreenChanged, this, [this](bool on) {
+        m_ui->actionFullScreen->setChecked(on);
+        m_leaveFullScreen->setEnabled(on);
+    });
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -50,10 +81,24 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     const bool shown = event->type() == QEvent::ShowToParent;
     if (watched == m_ui->graphPanel && (shown || event->type() == QEvent::HideToParent)) {
         m_ui->actionExportGraph->setEnabled(shown);
+        m_ui->actionPrintGraph->setEnabled(shown);
         if (!isMaximized() && !isFullScreen()) {
-            const int room = m_ui->graphPanel->sizeHint().height()
-                + std::max(0, centralWidget()->layout()->spacing());
-            resize(width(), height() + (shown ? room : -room));
+            // The graph is half the circle's height, a third of the two; the panel's row of
+            // curves comes with it. Hidden, it gives back the height it had.
+            const int gap = std::max(0, centralWidget()->layout()->spacing());
+            const int extra
+                = m_ui->graphPanel->sizeHint().height() - m_ui->graphView->sizeHint().height();
+            // A window not yet shown is not laid out: it has the designed sizes. A shown one has
+            // just laid out the views again; the circle had the whole of their height before.
+            const bool laidOut = isVisible();
+            const int graph = laidOut
+                ? std::max(m_ui->graphView->minimumHeight(),
+                           int(std::lround(m_views->geometry().height() / 2.0)))
+                : m_ui->graphView->sizeHint().height();
+            const int had
+                = laidOut ? m_ui->graphPanel->height() : m_ui->graphPanel->sizeHint().height();
+            const int room = (shown ? graph + extra : had) + gap;
+            m_placement->resizeOnScreen(QSize(width(), height() + (shown ? room : -room)));
         }
     }
     if (watched == m_ui->valuesPanel && (shown || event->type() == QEvent::HideToParent)) {
@@ -61,7 +106,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             const int room
                 = std::max(m_ui->valuesPanel->sizeHint().width(), m_ui->valuesPanel->minimumWidth())
                 + std::max(0, m_ui->figureLayout->spacing());
-            resize(width() + (shown ? room : -room), height());
+            m_placement->resizeOnScreen(QSize(width() + (shown ? room : -room), height()));
         }
     }
     return QMainWindow::eventFilter(watched, event);
@@ -145,9 +190,21 @@ QAction *MainWindow::exportGraphAction() const
 {
     return m_ui->actionExportGraph;
 }
+QAction *MainWindow::printGraphAction() const
+{
+    return m_ui->actionPrintGraph;
+}
 QAction *MainWindow::graphAction() const
 {
     return m_ui->actionGraph;
+}
+QAction *MainWindow::fullScreenAction() const
+{
+    return m_ui->actionFullScreen;
+}
+QAction *MainWindow::leaveFullScreenAction() const
+{
+    return m_leaveFullScreen;
 }
 QAction *MainWindow::copyAction() const
 {
@@ -218,6 +275,7 @@ void bindController(Controller &controller, MainWindow &window)
     QObject::connect(window.printAction(), &QAction::triggered, c, [c] { c->print(); });
     QObject::connect(window.exportAction(), &QAction::triggered, c, [c] { c->exportFigure(); });
     QObject::connect(window.exportGraphAction(), &QAction::triggered, c, [c] { c->exportGraph(); });
+    QObject::connect(window.printGraphAction(), &QAction::triggered, c, [c] { c->printGraph(); });
     QObject::connect(window.copyAction(), &QAction::triggered, c, [c] { c->copyFigure(); });
     QObject::connect(window.readMeAction(), &QAction::triggered, c, [c] { c->showReadMe(); });
     QObject::connect(window.webSiteAction(), &QAction::triggered, c, [c] { c->marvoSoftware(); });

@@ -16,6 +16,8 @@ class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QRadioButton;
+class ViewsLayout;
+class WindowPlacement;
 
 namespace Ui {
 class MainWindow;
@@ -51,11 +53,18 @@ public:
     QAction *printAction() const;
     QAction *exportAction() const;
     QAction *exportGraphAction() const;
+    QAction *printGraphAction() const;
     QAction *graphAction() const;
+    // View > Full Screen (F11 and the platform's key), and Escape, which leaves full screen.
+    QAction *fullScreenAction() const;
+    QAction *leaveFullScreenAction() const;
     QAction *copyAction() const;
     QAction *quitAction() const;
     QAction *readMeAction() const;
     QAction *webSiteAction() const;
+
+    // The window's size, place and full screen: fitted to the screen, kept between runs.
+    WindowPlacement *placement() const { return m_placement; }
 
 protected:
     // Showing the graph makes the window taller by its height, and showing the values wider by
@@ -64,6 +73,9 @@ protected:
 
 private:
     std::unique_ptr<Ui::MainWindow> m_ui;
+    ViewsLayout *m_views = nullptr;
+    QAction *m_leaveFullScreen = nullptr;
+    WindowPlacement *m_placement = nullptr;
 };
 
 // Connects controller's references to window's view and controls (not owned), its actions to the

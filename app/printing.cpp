@@ -1,11 +1,13 @@
 // The print command: the shared settings get 33-point margins, the print dialog runs, and then a
 // print view exactly the size of the printable area of the paper chosen takes the on-screen view's
 // angle and choices and runs the one drawing pass of the figure (drawRect) on the page, in points,
-// as a non-screen pass.
+// as a non-screen pass. The graph prints the same way: the same dialog and settings, and its own
+// drawing pass across the printable width.
 #include "app/printing.h"
 #include "app/controller.h"
 
 #include "platform/graphics.h"
+#include "view/graph_view.h"
 #include "view/orbel_view.h"
 
 #include <QCoreApplication>
@@ -14,7 +16,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <algorithm>
 #include <memory>
+#include <optional>
 
 namespace printing {
 
@@ -34,22 +38,61 @@ std::function<void(const PrintPass &)> &passObserver()
     return observer;
 }
 
+std::function<void(const GraphPrintPass &)> &graphPassObserver()
+{
+    static std::function<void(const GraphPrintPass &)> observer;
+    return observer;
+}
+
+// The printable area w x h in points of the paper and orientation in force, within the margins
+// as the settings hold them; nothing where the paper is smaller than its margins.
+struct Printable
+{
+    QSizeF paper;
+    QMarginsF margins;
+    float width;
+    float height;
+};
+
+std::optional<Printable> printableArea(const QPrinter &printer)
+{
+    const QPageLayout applied = printer.pageLayout();
+    const QSizeF paper = applied.fullRect(QPageLayout::Point).size();
+    const QMarginsF margins = applied.margins(QPageLayout::Point);
+    const float w = (float(paper.width()) - float(margins.left())) - float(margins.right());
+    const float h = (float(paper.height()) - float(margins.top())) - float(margins.bottom());
+    if (!(w > 0.0f && h > 0.0f)) {
+        qWarning("Nothing printed: the paper (%g x %g points) is smaller than its margins",
+                 paper.width(), paper.height());
+        return std::nullopt;
+    }
+    return Printable { paper, margins, w, h };
+}
+
+// A painter on the page in points whose origin is the corner of a w x h box in the middle of
+// the printable area.
+bool beginPage(QPainter &painter, QPrinter &printer, double w, double h)
+{
+    if (!painter.begin(&printer)) {
+        qWarning("Printing could not start on %s",
+                 qPrintable(printer.outputFileName().isEmpty() ? printer.printerName()
+                                                               : printer.outputFileName()));
+        return false;
+    }
+    const double pointsToDevice = printer.resolution() / 72.0;
+    painter.scale(pointsToDevice, pointsToDevice);
+    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Point);
+    painter.translate((area.width() - w) / 2.0, (area.height() - h) / 2.0);
+    return true;
+}
+
 // The view in the middle of the printable area, which the painter's origin is the corner of: the
 // view is that area's size, so the centring only takes up the rounding of w and h to floats.
 void drawPage(QPrinter &printer, OrbelView &printView, float w, float h)
 {
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        qWarning("Printing could not start on %s",
-                 qPrintable(printer.outputFileName().isEmpty() ? printer.printerName()
-                                                               : printer.outputFileName()));
+    if (!beginPage(painter, printer, double(w), double(h)))
         return;
-    }
-    const double pointsToDevice = printer.resolution() / 72.0;
-    painter.scale(pointsToDevice, pointsToDevice);
-    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Point);
-    painter.translate((area.width() - double(w)) / 2.0, (area.height() - double(h)) / 2.0);
-
     Graphics g(painter, printView.coordinates(), false);
     printView.drawRect(g);
     painter.end();
@@ -85,19 +128,20 @@ void setMargins(QPrinter &printer)
     printer.setPageLayout(layout);
 }
 
+void setGraphPassObserver(std::function<void(const GraphPrintPass &)> observer)
+{
+    graphPassObserver() = std::move(observer);
+}
+
 void printFigure(QPrinter &printer, const OrbelView &view)
 {
-    // The paper and orientation in force, and the margins as the settings hold them.
-    const QPageLayout applied = printer.pageLayout();
-    const QSizeF paper = applied.fullRect(QPageLayout::Point).size();
-    const QMarginsF margins = applied.margins(QPageLayout::Point);
-    const float w = (float(paper.width()) - float(margins.left())) - float(margins.right());
-    const float h = (float(paper.height()) - float(margins.top())) - float(margins.bottom());
-    if (!(w > 0.0f && h > 0.0f)) {
-        qWarning("Nothing printed: the paper (%g x %g points) is smaller than its margins",
-                 paper.width(), paper.height());
+    const std::optional<Printable> printable = printableArea(printer);
+    if (!printable)
         return;
-    }
+    const QSizeF paper = printable->paper;
+    const QMarginsF margins = printable->margins;
+    const float w = printable->width;
+    const float h = printable->height;
 
     // Never shown; it lives for this request only.
     const auto printView
@@ -114,6 +158,46 @@ void printFigure(QPrinter &printer, const OrbelView &view)
         observer(PrintPass { paper, margins, w, h, *printView });
 }
 
+void printGraph(QPrinter &printer, GraphView &graph)
+{
+    const std::optional<Printable> printable = printableArea(printer);
+    if (!printable)
+        return;
+    // The proportions of the graph below a 640 x 480 circle.
+    const QSize designed = graph.sizeHint();
+    const double width = double(printable->width);
+    const double height
+        = std::min(double(printable->height), width * designed.height() / designed.width());
+
+    QPainter painter;
+    if (!beginPage(painter, printer, width, height))
+        return;
+    graph.draw(painter, QSizeF(width, height), false);
+    painter.end();
+
+    if (const auto &observer = graphPassObserver()) {
+        const QRectF area(QPointF(printable->margins.left(), printable->margins.top()),
+                          QSizeF(double(printable->width), double(printable->height)));
+        observer(GraphPrintPass {
+            printable->paper, printable->margins,
+            QRectF(area.left(), area.center().y() - height / 2.0, width, height) });
+    }
+}
+
+bool runPrintDialog(QPrinter &printer, QWidget *window, const QString &title)
+{
+    setMargins(printer);
+    // The job's title: the queue lists it, and a PDF printer names its file and document after it.
+    printer.setDocName(title);
+    printer.setCreator(QStringLiteral("Unit Circle"));
+
+    QPrintDialog dialog(&printer, window);
+    dialog.setWindowModality(Qt::WindowModal);
+    // One page and nothing to choose from.
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
 } // namespace printing
 
 void Controller::print(QObject *)
@@ -122,20 +206,24 @@ void Controller::print(QObject *)
         return;
 
     QPrinter &printer = printing::sharedPrintInfo();
-    printing::setMargins(printer);
-    // The job's title: the queue lists it, and a PDF printer names its file and document after it.
     //: The print job's title: the queue lists it and a PDF printer names its file after it.
-    printer.setDocName(tr("Unit Circle"));
-    printer.setCreator(QStringLiteral("Unit Circle"));
-
-    QPrintDialog dialog(&printer, window);
-    dialog.setWindowModality(Qt::WindowModal);
-    // One page and nothing to choose from.
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!printing::runPrintDialog(printer, window, tr("Unit Circle")))
         return;
 
     // The paper is the one chosen in the dialog (a printer's own default, or one picked in its
     // properties), so the figure is sized only now.
     printing::printFigure(printer, *orbelView);
+}
+
+void Controller::printGraph(QObject *)
+{
+    if (!graphView)
+        return;
+
+    QPrinter &printer = printing::sharedPrintInfo();
+    //: The title of the print job of the graph: the queue lists it and a PDF printer names its
+    //: file after it.
+    if (!printing::runPrintDialog(printer, window, tr("Unit Circle Graph")))
+        return;
+    printing::printGraph(printer, *graphView);
 }

@@ -3,12 +3,15 @@
 #pragma once
 
 #include <QMarginsF>
+#include <QRectF>
 #include <QSizeF>
 
 #include <functional>
 
+class GraphView;
 class OrbelView;
 class QPrinter;
+class QWidget;
 
 namespace printing {
 
@@ -30,11 +33,29 @@ struct PrintPass
 // Called after each page is drawn; an empty function removes the observer.
 void setPassObserver(std::function<void(const PrintPass &)> observer);
 
+// The graph's page: the paper and margins in points, and the graph's rectangle on the paper.
+struct GraphPrintPass
+{
+    QSizeF paperSize;
+    QMarginsF margins;
+    QRectF graph;
+};
+void setGraphPassObserver(std::function<void(const GraphPrintPass &)> observer);
+
 // All four margins of the settings to 33 points.
 void setMargins(QPrinter &printer);
 
 // What follows an accepted print dialog: the figure of view, with its angle and choices, on one
 // page of the paper the printer holds now, in the printable area within its margins.
 void printFigure(QPrinter &printer, const OrbelView &view);
+
+// The same for the graph: across the whole printable width, as high as a graph of the designed
+// proportions of the window's is (or the printable height, where that is less), in the middle of
+// the printable area, drawn by the graph's own drawing pass for paper.
+void printGraph(QPrinter &printer, GraphView &graph);
+
+// The print dialog of a request attached to window, for one page of a job named title. Answers
+// whether the user accepted it.
+bool runPrintDialog(QPrinter &printer, QWidget *window, const QString &title);
 
 } // namespace printing

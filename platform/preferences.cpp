@@ -1,5 +1,5 @@
-// Integer preferences over QSettings. Only a whole integer counts: a value that does not parse as
-// one (text, a fraction, a list) reads 0, like a key that was never written.
+// Integer and text preferences over QSettings. Only a whole integer counts: a value that does not
+// parse as one (text, a fraction, a list) reads 0, like a key that was never written.
 //
 // The file is read as text. Qt's own INI format decodes an "@Variant(...)" value by deserializing
 // whatever the bytes name, so a damaged or hand-edited file could make the program reserve
@@ -140,6 +140,20 @@ int Preferences::integerForKey(const QString &key, int absent) const
 void Preferences::setInteger(int value, const QString &key)
 {
     m_settings.setValue(key, value);
+}
+
+QString Preferences::stringForKey(const QString &key) const
+{
+    const QVariant value = m_settings.value(key);
+    return value.typeId() == QMetaType::QString ? value.toString() : QString();
+}
+
+void Preferences::setString(const QString &value, const QString &key)
+{
+    // One line of text: the file keeps one value on a line.
+    QString line = value;
+    line.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+    m_settings.setValue(key, line);
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
-// The user's preferences as the shell sees them: integers
-// under top-level keys of the application's settings file, $XDG_CONFIG_HOME/unitcircle/
-// unitcircle.conf for the organisation and application name "unitcircle".
+// The user's preferences as the shell sees them: integers, and a few short texts (such as the
+// window's place), under top-level keys of the application's settings file,
+// $XDG_CONFIG_HOME/unitcircle/ unitcircle.conf for the organisation and application name
+// "unitcircle".
 #pragma once
 
 #include <QSettings>
@@ -20,6 +21,11 @@ public:
     // The same, but absent where the key was never written (a choice whose default is not 0).
     int integerForKey(const QString &key, int absent) const;
     void setInteger(int value, const QString &key);
+
+    // The text under key as the file holds it, or a null string where the key was never written
+    // or holds something else. The caller parses it and decides what a damaged value means.
+    QString stringForKey(const QString &key) const;
+    void setString(const QString &value, const QString &key);
 
     // Drops the store (its pending changes reach storage first), so that the next standard()
     // reads storage afresh, as a new run would. For tests.

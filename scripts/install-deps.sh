@@ -13,6 +13,8 @@ packages=(
   poppler-utils
   libbenchmark-dev
   xvfb xauth xdotool
+  # The window test frames the program with a real window manager and reads its geometry.
+  openbox x11-utils
   # The accessibility test reads the program through the real AT-SPI stack: a session bus, the
   # accessibility bus and its registry, and pyatspi on Debian's own Python.
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi

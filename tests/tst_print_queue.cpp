@@ -1,7 +1,8 @@
 // Printing through a real print queue: the CUPS scheduler (started here when it is not running)
 // with a cups-pdf queue of its own, whose default paper is A5 and then A4; the print dialog
 // accepted as it opens; and the PDF file that the queue writes, read back with poppler: its paper,
-// its one page, the circle's radius and centre, and its name after the job's title.
+// its one page, the circle's radius and centre, and its name after the job's title; and the
+// graph's page, across the printable width.
 #include "app/controller.h"
 #include "app/main_window.h"
 #include "test_support.h"
@@ -23,6 +24,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -126,8 +128,9 @@ private:
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<Controller> m_controller;
 
-    // Sends print: and accepts the dialog as it opens. Answers whether a dialog was seen.
-    bool printAcceptingTheDialog()
+    // Sends print: (or the command given) and accepts the dialog as it opens. Answers whether a
+    // dialog was seen.
+    bool printAcceptingTheDialog(const std::function<void()> &send = {})
     {
         bool seen = false;
         QTimer poll;
@@ -141,9 +144,36 @@ private:
             }
         });
         poll.start(10);
-        m_controller->print();
+        if (send)
+            send();
+        else
+            m_controller->print();
         poll.stop();
         return seen;
+    }
+
+    // The file of the job that went through the queue since before, copied into the scratch
+    // folder; empty when none came.
+    QString awaitJob(const QStringList &before)
+    {
+        QString pdf;
+        QElapsedTimer waited;
+        waited.start();
+        while (pdf.isEmpty() && waited.elapsed() < 90000) {
+            QTest::qWait(250);
+            const bool queued = !run(QStringLiteral("lpstat"), { QStringLiteral("-o"), m_queue })
+                                     .output.trimmed()
+                                     .isEmpty();
+            for (const QString &file : jobFiles())
+                if (!before.contains(file) && !queued)
+                    pdf = QDir(m_out).filePath(file);
+        }
+        if (pdf.isEmpty())
+            return pdf;
+        const QString copy = m_scratch.filePath(QFileInfo(pdf).fileName());
+        QFile::copy(pdf, copy);
+        QFile::remove(pdf);
+        return copy;
     }
 
     QStringList jobFiles() const
@@ -277,6 +307,51 @@ private slots:
                                 .arg(middle.y())));
         // cups-pdf names the file after the job's title.
         QVERIFY2(name.startsWith(QStringLiteral("Unit_Circle")), qPrintable(name));
+    }
+
+    // The graph's page on the queue's A4: its frame from margin to margin, one page, the job
+    // named after the graph.
+    void printsTheGraphAcrossTheQueuesPaper()
+    {
+        const Result set = run(
+            QStringLiteral("lpadmin"),
+            { QStringLiteral("-p"), m_queue, QStringLiteral("-o"), QStringLiteral("PageSize=A4") });
+        QVERIFY2(set.exitCode == 0, qPrintable(set.output));
+        m_window->graphAction()->trigger();
+        QTRY_VERIFY(m_window->printGraphAction()->isEnabled());
+        const QStringList before = jobFiles();
+        QVERIFY(printAcceptingTheDialog([this] { m_window->printGraphAction()->trigger(); }));
+        const QString pdf = awaitJob(before);
+        QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no new file in ") + m_out));
+        const QString name = QFileInfo(pdf).fileName();
+        QVERIFY2(name.startsWith(QStringLiteral("Unit_Circle"))
+                     && name.contains(QStringLiteral("Graph")),
+                 qPrintable(name));
+
+        const QString info = run(QStringLiteral("pdfinfo"), { pdf }).output;
+        QVERIFY2(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")).match(info).hasMatch(),
+                 qPrintable(info));
+        const QString stem = m_scratch.filePath(QStringLiteral("graph"));
+        QVERIFY(run(QStringLiteral("pdftoppm"),
+                    { QStringLiteral("-r"), QStringLiteral("144"), QStringLiteral("-png"),
+                      QStringLiteral("-singlefile"), pdf, stem })
+                    .exitCode
+                == 0);
+        const QImage image
+            = QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!image.isNull());
+        QRect box;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 40)
+                    box |= QRect(x, y, 1, 1);
+        const double left = box.left() / 2.0, right = (box.right() + 1) / 2.0;
+        const double paper = image.width() / 2.0;
+        qInfo("graph from %.2f to %.2f points on paper %.2f points wide, %.2f points high", left,
+              right, paper, (box.height()) / 2.0);
+        QVERIFY2(std::fabs(left - 33.0) <= 2.0 && std::fabs(right - (paper - 33.0)) <= 2.0,
+                 qPrintable(QStringLiteral("from %1 to %2 of %3").arg(left).arg(right).arg(paper)));
+        m_window->graphAction()->trigger();
     }
 };
 

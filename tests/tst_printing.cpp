@@ -6,6 +6,7 @@
 #include "app/printing.h"
 #include "platform/preferences.h"
 #include "test_support.h"
+#include "view/graph_view.h"
 #include "view/orbel_view.h"
 
 #include <QAction>
@@ -74,6 +75,26 @@ struct Seen
     QString label;
     QPointer<OrbelView> printView;
 };
+
+// The box of the darkest ink on a page rendered at two pixels a point, in points: the graph's
+// black frame (its curves are in colour, its labels grey).
+QRectF blackBox(const QString &pdf, const QString &stem)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftoppm"),
+                  { QStringLiteral("-r"), QStringLiteral("144"), QStringLiteral("-png"),
+                    QStringLiteral("-singlefile"), pdf, stem });
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QRectF();
+    const QImage image
+        = QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 40)
+                box |= QRect(x, y, 1, 1);
+    return QRectF(box.left() / 2.0, box.top() / 2.0, (box.width()) / 2.0, (box.height()) / 2.0);
+}
 
 } // namespace
 
@@ -434,6 +455,69 @@ private slots:
         QVERIFY(printThroughDialog(true, [this] { m_window->printAction()->trigger(); }));
         QCOMPARE(m_seen.size(), size_t(1));
         QVERIFY(QFile::exists(pdf));
+    }
+
+    // The graph across the printable width of the paper and orientation chosen, as high as the
+    // designed proportions make it, in the middle of the page.
+    void graphPrintsAcrossThePrintableWidth_data()
+    {
+        QTest::addColumn<bool>("landscape");
+        QTest::addColumn<QRectF>("graph");
+        QTest::newRow("Letter") << false << QRectF(33, 33 + (726 - 204.75) / 2, 546, 204.75);
+        QTest::newRow("Letter, landscape")
+            << true << QRectF(33, 33 + (546 - 272.25) / 2, 726, 272.25);
+    }
+
+    void graphPrintsAcrossThePrintableWidth()
+    {
+        QFETCH(bool, landscape);
+        QFETCH(QRectF, graph);
+        QVERIFY(!m_window->printGraphAction()->isEnabled());
+        m_window->graphAction()->trigger();
+        QVERIFY(m_window->printGraphAction()->isEnabled());
+        view().setTheta(float(pi / 6.0));
+
+        std::vector<printing::GraphPrintPass> passes;
+        printing::setGraphPassObserver(
+            [&passes](const printing::GraphPrintPass &pass) { passes.push_back(pass); });
+        const QString pdf = prepare();
+        printer().setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+        const bool seen
+            = printThroughDialog(true, [this] { m_window->printGraphAction()->trigger(); });
+        printing::setGraphPassObserver({});
+        QVERIFY(seen);
+        // Not the figure: its pass never ran.
+        QVERIFY(m_seen.empty());
+        QCOMPARE(passes.size(), size_t(1));
+        QCOMPARE(passes.front().margins, QMarginsF(33, 33, 33, 33));
+        QCOMPARE(passes.front().graph, graph);
+
+        const QString info = run(QStringLiteral("pdfinfo"), { pdf });
+        QVERIFY2(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")).match(info).hasMatch(),
+                 qPrintable(info));
+        QVERIFY2(QRegularExpression(QStringLiteral("Title:\\s+Unit Circle Graph\\n"))
+                     .match(info)
+                     .hasMatch(),
+                 qPrintable(info));
+        const QString text = pageText(pdf);
+        for (const QString &expected :
+             { QStringLiteral("cos(\u03b8)"), QStringLiteral("sin(\u03b8) = 1\u22152"),
+               QStringLiteral("\u22122\u03c0"), QStringLiteral("3\u03c0\u22152") })
+            QVERIFY2(text.contains(expected), qPrintable(text));
+
+        // The frame on the paper is where the pass said, within the rendering's pixel.
+        const QRectF frame = blackBox(pdf, m_out.filePath(QStringLiteral("graph")));
+        QVERIFY2(std::fabs(frame.left() - graph.left()) <= 1.0
+                     && std::fabs(frame.right() - graph.right()) <= 1.0
+                     && std::fabs(frame.top() - graph.top()) <= 1.0
+                     && std::fabs(frame.bottom() - graph.bottom()) <= 1.0,
+                 qPrintable(QStringLiteral("frame %1,%2 %3 x %4")
+                                .arg(frame.left())
+                                .arg(frame.top())
+                                .arg(frame.width())
+                                .arg(frame.height())));
+        // The figure's job keeps its own name.
+        QCOMPARE(printer().docName(), QStringLiteral("Unit Circle Graph"));
     }
 
     void cancelledDialogPrintsNothing()

@@ -110,6 +110,11 @@
         <extracomment>%1 is the address of the web site.</extracomment>
         <translation>Kein Webbrowser auf diesem Computer hat %1 geöffnet. Geben Sie die Adresse in einen Browser ein, um die Seite zu besuchen.</translation>
     </message>
+    <message>
+        <source>Unit Circle Graph</source>
+        <extracomment>The title of the print job of the graph: the queue lists it and a PDF printer names its file after it.</extracomment>
+        <translation>Einheitskreis – Graph</translation>
+    </message>
 </context>
 <context>
     <name>FigureExport</name>
@@ -324,6 +329,14 @@
         <source>&amp;Values</source>
         <comment>The &amp; marks the letter of the Alt key; all letters of the window must differ</comment>
         <translation>&amp;Werte</translation>
+    </message>
+    <message>
+        <source>Print G&amp;raph…</source>
+        <translation>G&amp;raph drucken…</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Vollbild</translation>
     </message>
 </context>
 <context>

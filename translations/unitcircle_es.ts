@@ -110,6 +110,11 @@
         <extracomment>%1 is the address of the web site.</extracomment>
         <translation>Ningún navegador web de este equipo abrió %1. Escriba la dirección en un navegador para visitarlo.</translation>
     </message>
+    <message>
+        <source>Unit Circle Graph</source>
+        <extracomment>The title of the print job of the graph: the queue lists it and a PDF printer names its file after it.</extracomment>
+        <translation>Circunferencia unitaria – gráfica</translation>
+    </message>
 </context>
 <context>
     <name>FigureExport</name>
@@ -324,6 +329,14 @@
         <source>&amp;Values</source>
         <comment>The &amp; marks the letter of the Alt key; all letters of the window must differ</comment>
         <translation>&amp;Valores</translation>
+    </message>
+    <message>
+        <source>Print G&amp;raph…</source>
+        <translation>Imprimir g&amp;ráfica…</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Pantalla completa</translation>
     </message>
 </context>
 <context>

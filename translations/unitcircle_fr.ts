@@ -110,6 +110,11 @@
         <extracomment>%1 is the address of the web site.</extracomment>
         <translation>Aucun navigateur web de cet ordinateur n’a ouvert %1. Saisissez l’adresse dans un navigateur pour visiter le site.</translation>
     </message>
+    <message>
+        <source>Unit Circle Graph</source>
+        <extracomment>The title of the print job of the graph: the queue lists it and a PDF printer names its file after it.</extracomment>
+        <translation>Cercle trigonométrique – graphique</translation>
+    </message>
 </context>
 <context>
     <name>FigureExport</name>
@@ -324,6 +329,14 @@
         <source>&amp;Values</source>
         <comment>The &amp; marks the letter of the Alt key; all letters of the window must differ</comment>
         <translation>&amp;Valeurs</translation>
+    </message>
+    <message>
+        <source>Print G&amp;raph…</source>
+        <translation>Imprimer le g&amp;raphique…</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Plein écran</translation>
     </message>
 </context>
 <context>

@@ -110,6 +110,11 @@
         <extracomment>%1 is the address of the web site.</extracomment>
         <translation>Nenhum navegador deste computador abriu %1. Digite o endereço em um navegador para visitá-lo.</translation>
     </message>
+    <message>
+        <source>Unit Circle Graph</source>
+        <extracomment>The title of the print job of the graph: the queue lists it and a PDF printer names its file after it.</extracomment>
+        <translation>Ciclo Trigonométrico – gráfico</translation>
+    </message>
 </context>
 <context>
     <name>FigureExport</name>
@@ -324,6 +329,14 @@
         <source>&amp;Values</source>
         <comment>The &amp; marks the letter of the Alt key; all letters of the window must differ</comment>
         <translation>&amp;Valores</translation>
+    </message>
+    <message>
+        <source>Print G&amp;raph…</source>
+        <translation>Imprimir g&amp;ráfico…</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Tela cheia</translation>
     </message>
 </context>
 <context>

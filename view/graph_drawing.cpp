@@ -1,6 +1,7 @@
-// One drawing pass of the graph: background and frame, grid, axes and their labels, the curves
-// and their legend (the parts that only change with the size, the unit and the curves shown, kept
-// as an image on screen), then the current angle: its marker, a dot on each curve and the values.
+// One drawing pass of the graph, at any size: background and frame, grid, axes and their labels,
+// the curves and their legend (the parts that only change with the size, the unit and the curves
+// shown, kept as an image on screen), then the current angle: its marker, a dot on each curve and
+// the values.
 #include "view/graph_view.h"
 
 #include "view/figure_values.h"
@@ -22,13 +23,20 @@ constexpr double twoPi = 6.283185307179586;
 constexpr double valueRange = 1.5;
 
 // Margins around the plotting area: room for the legend above it, the labels of the θ ticks below
-// it, and half a label beyond each end.
+// it, and half a label beyond each end. These and every other length of the graph are given for
+// its designed height and grow with its scale (GraphView::scaleFor).
 constexpr double sideMargin = 36.0;
 constexpr double topMargin = 22.0;
 constexpr double bottomMargin = 22.0;
 
 constexpr int tickFontSize = 11;
 constexpr int valueFontSize = 12;
+
+// A text size grown with the graph, a whole number truncated toward zero as the figure's are.
+int fontSize(int designed, double scale)
+{
+    return int(designed * scale);
+}
 
 struct CurveStyle
 {
@@ -50,9 +58,9 @@ const std::array<CurveStyle, 3> &curveStyles()
     return styles;
 }
 
-QPen curvePen(const CurveStyle &style)
+QPen curvePen(const CurveStyle &style, double scale)
 {
-    QPen pen(style.color, 2.0, style.line, Qt::FlatCap, Qt::RoundJoin);
+    QPen pen(style.color, 2.0 * scale, style.line, Qt::FlatCap, Qt::RoundJoin);
     return pen;
 }
 
@@ -124,11 +132,18 @@ void drawText(QPainter &painter, const QString &text, const TextAttributes &attr
 
 } // namespace
 
+double GraphView::scaleFor(const QSizeF &size)
+{
+    // Never below the designed size: smaller texts would not be read.
+    return std::max(1.0, size.height() / double(designedHeight));
+}
+
 QRectF GraphView::plotAreaFor(const QSizeF &size)
 {
-    const double width = std::max(1.0, size.width() - 2.0 * sideMargin);
-    const double height = std::max(1.0, size.height() - topMargin - bottomMargin);
-    return QRectF(sideMargin, topMargin, width, height);
+    const double s = scaleFor(size);
+    const double width = std::max(1.0, size.width() - 2.0 * sideMargin * s);
+    const double height = std::max(1.0, size.height() - (topMargin + bottomMargin) * s);
+    return QRectF(sideMargin * s, topMargin * s, width, height);
 }
 
 double GraphView::xForTheta(const QRectF &plot, double theta)
@@ -184,6 +199,7 @@ void GraphView::drawStaticParts(QPainter &painter, const QSizeF &size) const
     painter.drawRect(bounds.adjusted(0.5, 0.5, -0.5, -0.5));
 
     const QRectF plot = plotAreaFor(size);
+    const double s = scaleFor(size);
     const double x0 = xForTheta(plot, 0.0);
     const double y0 = yForValue(plot, 0.0);
 
@@ -213,20 +229,21 @@ void GraphView::drawStaticParts(QPainter &painter, const QSizeF &size) const
     painter.drawLine(QPointF(x0, plot.top()), QPointF(x0, plot.bottom()));
     for (int k = -4; k <= 4; ++k) {
         const double x = xForTheta(plot, k * pi / 2.0);
-        painter.drawLine(QPointF(x, y0 - 3.0), QPointF(x, y0 + 3.0));
+        painter.drawLine(QPointF(x, y0 - 3.0 * s), QPointF(x, y0 + 3.0 * s));
     }
     for (double v : { -1.0, -0.5, 0.5, 1.0 })
-        painter.drawLine(QPointF(x0 - 3.0, yForValue(plot, v)),
-                         QPointF(x0 + 3.0, yForValue(plot, v)));
+        painter.drawLine(QPointF(x0 - 3.0 * s, yForValue(plot, v)),
+                         QPointF(x0 + 3.0 * s, yForValue(plot, v)));
 
     if (m_view) {
-        const TextAttributes labels = m_view->fontAttributeWithSize(tickFontSize, 1, 0.0f);
+        const TextAttributes labels
+            = m_view->fontAttributeWithSize(fontSize(tickFontSize, s), 1, 0.0f);
         // The θ ticks named as the figure names the angles, in its unit.
         for (int k = -4; k <= 4; ++k) {
             float angle = float(k * pi / 2.0);
             const QString label = m_view->normalizeAngle(angle).trimmed();
             drawText(painter, label, labels,
-                     QPointF(xForTheta(plot, k * pi / 2.0), plot.bottom() + 3.0),
+                     QPointF(xForTheta(plot, k * pi / 2.0), plot.bottom() + 3.0 * s),
                      Qt::AlignHCenter | Qt::AlignTop);
         }
     }
@@ -236,7 +253,7 @@ void GraphView::drawStaticParts(QPainter &painter, const QSizeF &size) const
     for (const CurveStyle &style : curveStyles()) {
         if (!(m_curves & style.curve))
             continue;
-        painter.setPen(curvePen(style));
+        painter.setPen(curvePen(style, s));
         painter.drawPath(curvePath(style.curve, plot));
     }
     painter.setClipping(false);
@@ -244,14 +261,15 @@ void GraphView::drawStaticParts(QPainter &painter, const QSizeF &size) const
     // The value ticks as the figure writes its axis labels, with the hyphen-minus, over the
     // curves on a light ground of their own.
     if (m_view) {
-        const TextAttributes labels = m_view->fontAttributeWithSize(tickFontSize, 1, 0.0f);
+        const TextAttributes labels
+            = m_view->fontAttributeWithSize(fontSize(tickFontSize, s), 1, 0.0f);
         for (double v : { -1.0, -0.5, 0.5, 1.0 }) {
             const QString label = v == -1.0 ? QStringLiteral("-1")
                 : v == -0.5                 ? QStringLiteral("-0.5")
                 : v == 0.5                  ? QStringLiteral("0.5")
                                             : QStringLiteral("1");
             const Size box = sizeWithAttributes(label, labels);
-            const QPointF right(x0 - 5.0, yForValue(plot, v));
+            const QPointF right(x0 - 5.0 * s, yForValue(plot, v));
             painter.fillRect(QRectF(right.x() - box.width - 1.0, right.y() - box.height / 2.0,
                                     box.width + 2.0, box.height),
                              QColor(255, 255, 255, 210));
@@ -261,17 +279,19 @@ void GraphView::drawStaticParts(QPainter &painter, const QSizeF &size) const
 
     // The legend, above the plotting area: a sample of each curve's line and its name.
     if (m_view) {
-        const TextAttributes names = m_view->fontAttributeWithSize(tickFontSize, 0, 0.0f);
+        const TextAttributes names
+            = m_view->fontAttributeWithSize(fontSize(tickFontSize, s), 0, 0.0f);
         const double y = plot.top() / 2.0;
         double x = plot.left();
         for (const CurveStyle &style : curveStyles()) {
             if (!(m_curves & style.curve))
                 continue;
-            painter.setPen(curvePen(style));
-            painter.drawLine(QPointF(x, y), QPointF(x + 28.0, y));
+            painter.setPen(curvePen(style, s));
+            painter.drawLine(QPointF(x, y), QPointF(x + 28.0 * s, y));
             const QString name = QString::fromUtf8(style.name);
-            drawText(painter, name, names, QPointF(x + 34.0, y), Qt::AlignLeft | Qt::AlignVCenter);
-            x += 34.0 + double(sizeWithAttributes(name, names).width) + 18.0;
+            drawText(painter, name, names, QPointF(x + 34.0 * s, y),
+                     Qt::AlignLeft | Qt::AlignVCenter);
+            x += (34.0 + 18.0) * s + double(sizeWithAttributes(name, names).width);
         }
     }
     painter.restore();
@@ -305,9 +325,11 @@ StyledText GraphView::valueText(Curve curve, float theta, const TextAttributes &
     return text;
 }
 
-void GraphView::drawDot(QPainter &painter, QPointF at, const QColor &color, bool onScreen) const
+void GraphView::drawDot(QPainter &painter, QPointF at, const QColor &color, double scale,
+                        bool onScreen) const
 {
-    const QRectF box(at.x() - 5.0, at.y() - 5.0, 10.0, 10.0);
+    const double d = 10.0 * scale;
+    const QRectF box(at.x() - d / 2.0, at.y() - d / 2.0, d, d);
     const auto paint = [&box](QPainter &p, const QColor &fill) {
         p.setRenderHint(QPainter::Antialiasing, true);
         p.setPen(QPen(figure::black(), 1.0));
@@ -321,12 +343,12 @@ void GraphView::drawDot(QPainter &painter, QPointF at, const QColor &color, bool
     // On screen the dot is drawn once for its colour and then only copied.
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
     for (const Dot &dot : m_dots) {
-        if (dot.color == color && dot.image.devicePixelRatio() == ratio) {
+        if (dot.color == color && dot.diameter == d && dot.image.devicePixelRatio() == ratio) {
             painter.drawImage(box.topLeft(), dot.image);
             return;
         }
     }
-    QImage image(QSize(10, 10) * ratio, QImage::Format_ARGB32_Premultiplied);
+    QImage image(QSizeF(d * ratio, d * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     {
@@ -336,7 +358,7 @@ void GraphView::drawDot(QPainter &painter, QPointF at, const QColor &color, bool
     }
     if (m_dots.size() >= 8)
         m_dots.clear();
-    m_dots.push_back(Dot { color, image });
+    m_dots.push_back(Dot { color, d, image });
     painter.drawImage(box.topLeft(), image);
 }
 
@@ -348,6 +370,7 @@ void GraphView::drawAngle(QPainter &painter, const QSizeF &size, bool onScreen) 
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     const QRectF plot = plotAreaFor(size);
+    const double s = scaleFor(size);
     const float theta = m_view->theta();
     // A full turn snapped to the float nearest 2π lies a hair past the end of the area.
     const double x = std::clamp(xForTheta(plot, double(theta)), plot.left(), plot.right());
@@ -365,7 +388,8 @@ void GraphView::drawAngle(QPainter &painter, const QSizeF &size, bool onScreen) 
         double y;
     };
     std::vector<Label> labels;
-    const TextAttributes attributes = m_view->fontAttributeWithSize(valueFontSize, 0, 0.0f);
+    const TextAttributes attributes
+        = m_view->fontAttributeWithSize(fontSize(valueFontSize, s), 0, 0.0f);
     for (const CurveStyle &style : curveStyles()) {
         if (!(m_curves & style.curve))
             continue;
@@ -375,24 +399,25 @@ void GraphView::drawAngle(QPainter &painter, const QSizeF &size, bool onScreen) 
                         attributes);
         text.append(valueText(style.curve, theta, attributes));
 
-        double y = plot.top() + 8.0;
+        double y = plot.top() + 8.0 * s;
         if (!undefined) {
             const double v = double(functionValue(style.curve, theta));
             y = yForValue(plot, v);
             painter.setPen(QPen(figure::black(), 1.0));
             painter.setBrush(style.color);
             if (y >= plot.top() && y <= plot.bottom()) {
-                drawDot(painter, QPointF(x, y), style.color, onScreen);
+                drawDot(painter, QPointF(x, y), style.color, s, onScreen);
             } else {
                 // Beyond the area (the tangent near its asymptotes): an arrow at its edge.
                 const double edge = y < plot.top() ? plot.top() : plot.bottom();
                 const double toward = y < plot.top() ? -1.0 : 1.0;
-                const QPointF arrow[3] = { QPointF(x, edge), QPointF(x - 5.0, edge - toward * 8.0),
-                                           QPointF(x + 5.0, edge - toward * 8.0) };
+                const QPointF arrow[3]
+                    = { QPointF(x, edge), QPointF(x - 5.0 * s, edge - toward * 8.0 * s),
+                        QPointF(x + 5.0 * s, edge - toward * 8.0 * s) };
                 painter.drawPolygon(arrow, 3);
             }
             painter.setBrush(Qt::NoBrush);
-            y = std::clamp(y, plot.top() + 8.0, plot.bottom() - 8.0);
+            y = std::clamp(y, plot.top() + 8.0 * s, plot.bottom() - 8.0 * s);
         }
         Label label;
         if (text.string().contains(QChar(0x221a))) {
@@ -430,9 +455,9 @@ void GraphView::drawAngle(QPainter &painter, const QSizeF &size, bool onScreen) 
     }
     for (const Label &label : labels) {
         const Size box = label.box;
-        double left = x + 8.0;
+        double left = x + 8.0 * s;
         if (left + box.width > plot.right())
-            left = x - 8.0 - box.width;
+            left = x - 8.0 * s - box.width;
         // On a light ground, so that the curves behind do not cross the text.
         painter.fillRect(
             QRectF(left - 2.0, label.y - box.height / 2.0, box.width + 4.0, box.height),

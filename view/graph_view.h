@@ -34,6 +34,10 @@ public:
     // mappings between it and θ and the function values. 0 lies at the horizontal centre of the
     // view, −2π and 2π at the ends of the area; values from about −1.5 to 1.5 fill its height.
     QRectF plotArea() const { return plotAreaFor(QSizeF(size())); }
+    // How much larger than designed the graph's texts, lines and margins are drawn for a graph of
+    // size: its height over the designed height, never less than 1.
+    static constexpr int designedHeight = 240;
+    static double scaleFor(const QSizeF &size);
     static QRectF plotAreaFor(const QSizeF &size);
     static double xForTheta(const QRectF &plot, double theta);
     static double thetaForX(const QRectF &plot, double x);
@@ -52,7 +56,7 @@ public:
     // tangent root 3". With cosine and sine drawn it is the circle view's spoken text.
     QString accessibleValueText() const;
 
-    QSize sizeHint() const override { return QSize(640, 240); }
+    QSize sizeHint() const override { return QSize(640, designedHeight); }
     QSize minimumSizeHint() const override { return QSize(400, 120); }
 
 protected:
@@ -69,7 +73,8 @@ private:
     void setThetaAt(double x);
     void drawStaticParts(QPainter &painter, const QSizeF &size) const;
     void drawAngle(QPainter &painter, const QSizeF &size, bool onScreen) const;
-    void drawDot(QPainter &painter, QPointF at, const QColor &color, bool onScreen) const;
+    void drawDot(QPainter &painter, QPointF at, const QColor &color, double scale,
+                 bool onScreen) const;
 
     QPointer<OrbelView> m_view;
     int m_curves = Cosine | Sine;
@@ -85,6 +90,7 @@ private:
     struct Dot
     {
         QColor color;
+        double diameter;
         QImage image;
     };
     mutable std::vector<Dot> m_dots;

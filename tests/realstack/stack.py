@@ -10,8 +10,9 @@ import time
 
 
 class Stack:
-    def __init__(self, accessibility=True):
+    def __init__(self, accessibility=True, screen="1280x1024x24"):
         self.accessibility = accessibility
+        self.screen = screen
         self.processes = []
         self.scratch = tempfile.mkdtemp(prefix="unitcircle-stack-")
         self.env = dict(os.environ)
@@ -46,7 +47,7 @@ class Stack:
     def start_display(self):
         read_end, write_end = os.pipe()
         self._start(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.screen, "-nolisten", "tcp"],
             pass_fds=(write_end,),
             stdout=subprocess.DEVNULL,
             stderr=subprocess.DEVNULL,
@@ -60,6 +61,18 @@ class Stack:
                     raise RuntimeError("Xvfb did not start")
                 number += chunk
         self.env["DISPLAY"] = ":" + number.decode().strip()
+
+    def start_window_manager(self):
+        """Openbox on the display, as a desktop frames and places windows; waits until it runs."""
+        self._start(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        deadline = time.monotonic() + 15
+        while time.monotonic() < deadline:
+            probe = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
+                                   stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=10)
+            if b"window id" in probe.stdout:
+                return
+            time.sleep(0.1)
+        raise RuntimeError("the window manager did not start")
 
     def start_session_bus(self):
         bus = self._start(
@@ -128,6 +141,11 @@ class Stack:
         return subprocess.run(["xdotool", *args], env=self.env, check=False,
                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
                               timeout=20).stdout.decode()
+
+    def tool(self, *args):
+        """The output of an X client (xwininfo, xprop) run on the display."""
+        return subprocess.run(list(args), env=self.env, check=False, stdout=subprocess.PIPE,
+                              stderr=subprocess.DEVNULL, timeout=20).stdout.decode()
 
     def focus_program_window(self):
         """Gives the program's top-level window the keyboard focus: there is no window manager."""
