@@ -9,6 +9,7 @@
 #include "view/orbel_view.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QDir>
@@ -28,6 +29,7 @@ const QString sinCosKey = QStringLiteral("prefs_sinCos");
 const QString angleUnitKey = QStringLiteral("prefs_angleUnit");
 const QString graphKey = QStringLiteral("prefs_graph");
 const QString valuesKey = QStringLiteral("prefs_values");
+const QString practiceKey = QStringLiteral("prefs_practice");
 
 // The graph's curves: cosine and sine are drawn until the user says otherwise, the tangent only
 // on request.
@@ -113,6 +115,11 @@ void Controller::awakeFromNib()
         valuesPanel->setVisible(valuesShown);
     if (values)
         values->setChecked(valuesShown);
+    const bool practiceShown = defaults.integerForKey(practiceKey) == 1;
+    if (practicePanel)
+        practicePanel->setVisible(practiceShown);
+    if (practice)
+        practice->setChecked(practiceShown);
     m_restoring = false;
 }
 
@@ -164,6 +171,14 @@ void Controller::showValues(QAbstractButton *sender)
     if (valuesPanel)
         valuesPanel->setVisible(s == 1);
     platform::Preferences::standard().setInteger(s, valuesKey);
+}
+
+void Controller::showPractice(QObject *)
+{
+    const int s = practice && practice->isChecked() ? 1 : 0;
+    if (practicePanel)
+        practicePanel->setVisible(s == 1);
+    platform::Preferences::standard().setInteger(s, practiceKey);
 }
 
 void Controller::showCurve(QAbstractButton *sender)

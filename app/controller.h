@@ -9,6 +9,7 @@
 class GraphView;
 class OrbelView;
 class QAbstractButton;
+class QAction;
 class QButtonGroup;
 class QEvent;
 class QWidget;
@@ -36,6 +37,9 @@ public:
     // The values beside the figure: the box that shows them and the panel.
     QAbstractButton *values = nullptr;
     QWidget *valuesPanel = nullptr;
+    // The practice panel and the menu command that shows it.
+    QAction *practice = nullptr;
+    QWidget *practicePanel = nullptr;
 
     // Restores the stored choices into the view and the controls; sent once the references are set.
     void awakeFromNib();
@@ -56,6 +60,7 @@ public slots:
     void showGraph(QAbstractButton *sender);
     void showCurve(QAbstractButton *sender);
     void showValues(QAbstractButton *sender);
+    void showPractice(QObject *sender = nullptr);
     void showReadMe(QObject *sender = nullptr);
     void marvoSoftware(QObject *sender = nullptr);
     // In app/printing.cpp: the figure, and the graph, each on a page.

@@ -7,6 +7,7 @@
 #include "ui_mainwindow.h"
 #include "view/angle_field.h"
 #include "view/graph_view.h"
+#include "view/practice_panel.h"
 #include "view/values_panel.h"
 
 #include <QEvent>
@@ -46,6 +47,8 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_ui->actionValues, &QAction::toggled, m_ui->values, &QAbstractButton::setChecked);
     connect(m_ui->values, &QAbstractButton::toggled, m_ui->actionValues, &QAction::setChecked);
     m_ui->valuesPanel->installEventFilter(this);
+    m_ui->practicePanel->setOrbelView(m_ui->orbelView);
+    m_ui->practicePanel->installEventFilter(this);
 
     // The two views share the height the controls leave, the graph by a third of it.
     QLayoutItem *figure = m_ui->mainLayout->takeAt(0);
@@ -101,10 +104,12 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             m_placement->resizeOnScreen(QSize(width(), height() + (shown ? room : -room)));
         }
     }
-    if (watched == m_ui->valuesPanel && (shown || event->type() == QEvent::HideToParent)) {
+    QWidget *beside = watched == m_ui->valuesPanel || watched == m_ui->practicePanel
+        ? static_cast<QWidget *>(watched)
+        : nullptr;
+    if (beside && (shown || event->type() == QEvent::HideToParent)) {
         if (!isMaximized() && !isFullScreen()) {
-            const int room
-                = std::max(m_ui->valuesPanel->sizeHint().width(), m_ui->valuesPanel->minimumWidth())
+            const int room = std::max(beside->sizeHint().width(), beside->minimumWidth())
                 + std::max(0, m_ui->figureLayout->spacing());
             m_placement->resizeOnScreen(QSize(width() + (shown ? room : -room), height()));
         }
@@ -178,6 +183,14 @@ AngleField *MainWindow::angleField() const
 {
     return m_ui->angleField;
 }
+PracticePanel *MainWindow::practicePanel() const
+{
+    return m_ui->practicePanel;
+}
+QAction *MainWindow::practiceAction() const
+{
+    return m_ui->actionPractice;
+}
 QAction *MainWindow::printAction() const
 {
     return m_ui->actionPrint;
@@ -238,6 +251,8 @@ void bindController(Controller &controller, MainWindow &window)
     controller.graphTan = window.graphTan();
     controller.values = window.values();
     controller.valuesPanel = window.valuesPanel();
+    controller.practice = window.practiceAction();
+    controller.practicePanel = window.practicePanel();
 
     Controller *c = &controller;
     // The state the controls report, however it changed: a click, a key, a mnemonic, or an
@@ -264,6 +279,10 @@ void bindController(Controller &controller, MainWindow &window)
     QObject::connect(window.values(), &QAbstractButton::toggled, c, [c, box = window.values()] {
         if (!c->isRestoring())
             c->showValues(box);
+    });
+    QObject::connect(window.practiceAction(), &QAction::toggled, c, [c] {
+        if (!c->isRestoring())
+            c->showPractice();
     });
     for (QAbstractButton *box : { window.graphCos(), window.graphSin(), window.graphTan() }) {
         QObject::connect(box, &QAbstractButton::toggled, c, [c, box] {

@@ -11,6 +11,7 @@ class AngleField;
 class Controller;
 class GraphView;
 class OrbelView;
+class PracticePanel;
 class ValuesPanel;
 class QAction;
 class QButtonGroup;
@@ -50,6 +51,9 @@ public:
     ValuesPanel *valuesPanel() const;
     QAction *valuesAction() const;
     AngleField *angleField() const;
+    // The practice panel beside the figure and its command.
+    PracticePanel *practicePanel() const;
+    QAction *practiceAction() const;
     QAction *printAction() const;
     QAction *exportAction() const;
     QAction *exportGraphAction() const;

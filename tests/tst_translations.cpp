@@ -26,6 +26,17 @@ namespace {
 constexpr double pi = 3.141592653589793;
 
 // Every text of the window a user reads or a screen reader speaks, named by where it is.
+// The texts of one round of practice, drawn at random: they differ from window to window.
+bool drawnAtRandom(const QObject *object)
+{
+    static const QStringList names { QStringLiteral("practiceScore"),
+                                     QStringLiteral("practiceQuestion"),
+                                     QStringLiteral("practiceFeedback"),
+                                     QStringLiteral("practiceMissed") };
+    return names.contains(object->objectName())
+        || object->objectName().startsWith(QLatin1String("answer"));
+}
+
 QMap<QString, QString> windowTexts()
 {
     MainWindow window;
@@ -47,15 +58,18 @@ QMap<QString, QString> windowTexts()
         texts.insert(QStringLiteral("group ") + box->objectName(), box->title());
     for (QAbstractButton *button : window.findChildren<QAbstractButton *>()) {
         // Qt's own parts of the window (the menu bar's overflow button) have no text of ours.
-        if (button->objectName().startsWith(QLatin1String("qt_")))
+        if (button->objectName().startsWith(QLatin1String("qt_")) || drawnAtRandom(button))
             continue;
         texts.insert(QStringLiteral("control ") + button->objectName(), button->text());
-        if (!button->accessibleDescription().isEmpty())
+        // The practice buttons' descriptions carry the question of the moment.
+        if (!button->accessibleDescription().isEmpty()
+            && !button->objectName().startsWith(QLatin1String("practice")))
             texts.insert(QStringLiteral("description of ") + button->objectName(),
                          button->accessibleDescription());
     }
     for (QLabel *label : window.findChildren<QLabel *>())
-        texts.insert(QStringLiteral("label ") + label->objectName(), label->text());
+        if (!drawnAtRandom(label))
+            texts.insert(QStringLiteral("label ") + label->objectName(), label->text());
     texts.insert(QStringLiteral("name of the circle"), window.orbelView()->accessibleName());
     texts.insert(QStringLiteral("name of the graph"), window.graphView()->accessibleName());
     texts.insert(QStringLiteral("spoken text"), window.orbelView()->accessibleValueText());

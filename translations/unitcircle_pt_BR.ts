@@ -338,6 +338,11 @@
         <source>&amp;Full Screen</source>
         <translation>&amp;Tela cheia</translation>
     </message>
+    <message>
+        <source>&amp;Practice</source>
+        <comment>The &amp; marks the letter of the Alt key; all letters of the window must differ</comment>
+        <translation>&amp;Praticar</translation>
+    </message>
 </context>
 <context>
     <name>OrbelView</name>
@@ -396,6 +401,101 @@
         <source>%1 root %2</source>
         <extracomment>A whole number times a square root read aloud: &quot;2 root 3&quot; in &quot;2 root 3 over 3&quot;.</extracomment>
         <translation>%1 raiz de %2</translation>
+    </message>
+</context>
+<context>
+    <name>PracticePanel</name>
+    <message>
+        <source>Practice</source>
+        <extracomment>The title of the practice panel.</extracomment>
+        <translation>Praticar</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <extracomment>Checks where the point is, for a question answered by moving it.</extracomment>
+        <translation>Verificar</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Próxima</translation>
+    </message>
+    <message>
+        <source>New Round</source>
+        <translation>Nova rodada</translation>
+    </message>
+    <message>
+        <source>undefined</source>
+        <extracomment>The answer for a tangent that has no value, as at π∕2.</extracomment>
+        <translation>não definida</translation>
+    </message>
+    <message>
+        <source>What is the sine of %1?</source>
+        <translation>Quanto vale o seno de %1?</translation>
+    </message>
+    <message>
+        <source>What is the cosine of %1?</source>
+        <translation>Quanto vale o cosseno de %1?</translation>
+    </message>
+    <message>
+        <source>What is the tangent of %1?</source>
+        <translation>Quanto vale a tangente de %1?</translation>
+    </message>
+    <message>
+        <source>Move the point to %1.</source>
+        <extracomment>A question answered by moving the point: &quot;Move the point to −3π∕4.&quot;</extracomment>
+        <translation>Leve o ponto até %1.</translation>
+    </message>
+    <message>
+        <source>Move the point to the angle between 0 and %1 whose sine is %2 and whose cosine is positive.</source>
+        <translation>Leve o ponto até o ângulo entre 0 e %1 cujo seno é %2 e cujo cosseno é positivo.</translation>
+    </message>
+    <message>
+        <source>Move the point to the angle between 0 and %1 whose sine is %2 and whose cosine is negative.</source>
+        <translation>Leve o ponto até o ângulo entre 0 e %1 cujo seno é %2 e cujo cosseno é negativo.</translation>
+    </message>
+    <message>
+        <source>Move the point to the angle between 0 and %1 whose cosine is %2 and whose sine is positive.</source>
+        <translation>Leve o ponto até o ângulo entre 0 e %1 cujo cosseno é %2 e cujo seno é positivo.</translation>
+    </message>
+    <message>
+        <source>Move the point to the angle between 0 and %1 whose cosine is %2 and whose sine is negative.</source>
+        <translation>Leve o ponto até o ângulo entre 0 e %1 cujo cosseno é %2 e cujo seno é negativo.</translation>
+    </message>
+    <message>
+        <source>the sine of %1 is %2</source>
+        <translation>o seno de %1 é %2</translation>
+    </message>
+    <message>
+        <source>the cosine of %1 is %2</source>
+        <translation>o cosseno de %1 é %2</translation>
+    </message>
+    <message>
+        <source>the tangent of %1 is %2</source>
+        <translation>a tangente de %1 é %2</translation>
+    </message>
+    <message>
+        <source>the point is now at %1</source>
+        <extracomment>What the point was moved to after a wrong answer: &quot;the point is now at 2π∕3&quot;.</extracomment>
+        <translation>o ponto está agora em %1</translation>
+    </message>
+    <message>
+        <source>Round over: %1 of %2 right</source>
+        <translation>Rodada encerrada: %1 de %2 certas</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2, %3 right</source>
+        <extracomment>The score while a round runs: &quot;Question 3 of 10, 2 right&quot;.</extracomment>
+        <translation>Pergunta %1 de %2, %3 certas</translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <extracomment>Said at once after a right answer.</extracomment>
+        <translation>Certo.</translation>
+    </message>
+    <message>
+        <source>Not quite: %1.</source>
+        <extracomment>Said at once after a wrong answer, with the right one: &quot;Not quite: the cosine of 2π∕3 is −1∕2.&quot;</extracomment>
+        <translation>Não exatamente: %1.</translation>
     </message>
 </context>
 <context>
