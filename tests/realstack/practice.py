@@ -1,0 +1,189 @@
+#!/usr/bin/python3
+# A round of practice played as a screen-reader user plays it, through the real AT-SPI stack:
+# the question read in words, value questions answered with the answer buttons' actions, place
+# and find questions by setting the circle view's value and pressing Check; one answer wrong on
+# purpose. Every feedback is heard from the focused button, and the round ends with 9 of 10.
+# Usage: practice.py PROGRAM
+import math
+import os
+import re
+import signal
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from stack import Stack  # noqa: E402
+
+failures = []
+
+
+def check(condition, what):
+    print(("ok    " if condition else "FAIL  ") + what, flush=True)
+    if not condition:
+        failures.append(what)
+    return condition
+
+
+# The answer buttons' names and their values.
+NAMES = {"minus 1": -1.0, "minus root 3 over 2": -math.sqrt(3) / 2, "minus root 2 over 2": -math.sqrt(2) / 2,
+         "minus 1 over 2": -0.5, "0": 0.0, "1 over 2": 0.5, "root 2 over 2": math.sqrt(2) / 2,
+         "root 3 over 2": math.sqrt(3) / 2, "1": 1.0, "minus root 3": -math.sqrt(3),
+         "minus root 3 over 3": -math.sqrt(3) / 3, "root 3 over 3": math.sqrt(3) / 3,
+         "root 3": math.sqrt(3), "undefined": None}
+
+
+def angle_of(words):
+    """'minus 3 pi over 4' -> radians."""
+    negative = words.startswith("minus ")
+    words = words[6:] if negative else words
+    m = re.fullmatch(r"(?:(\d+) )?pi(?: over (\d+))?|(0)", words)
+    if not m:
+        raise ValueError(words)
+    value = 0.0 if m.group(3) else int(m.group(1) or 1) * math.pi / int(m.group(2) or 1)
+    return -value if negative else value
+
+
+def value_of(function, theta):
+    s, c = math.sin(theta), math.cos(theta)
+    if function == "sine":
+        return s
+    if function == "cosine":
+        return c
+    return None if abs(c) < 1e-9 else s / c
+
+
+def main(program):
+    signal.alarm(150)
+    with Stack() as stack:
+        config = os.path.join(stack.config_home, "unitcircle")
+        os.makedirs(config)
+        with open(os.path.join(config, "unitcircle.conf"), "w") as f:
+            f.write("[General]\nprefs_practice=1\n")
+        stack.run_program([program])
+        import pyatspi
+        from gi.repository import GLib
+
+        def pump(seconds):
+            deadline = time.monotonic() + seconds
+            context = GLib.MainContext.default()
+            while time.monotonic() < deadline:
+                while context.pending():
+                    context.iteration(False)
+                time.sleep(0.02)
+
+        app = None
+        deadline = time.monotonic() + 30
+        while app is None and time.monotonic() < deadline:
+            for a in pyatspi.Registry.getDesktop(0):
+                if a is not None and a.name == "unitcircle" and a.get_process_id() == stack.program.pid:
+                    app = a
+            pump(0.2)
+        if not check(app is not None, "the program registers with the accessibility bus"):
+            return
+
+        def walk(node):
+            yield node
+            for child in node:
+                if child is not None:
+                    yield from walk(child)
+
+        def showing(role, prefix):
+            return [n for n in walk(app) if n.getRole() == role and n.name.startswith(prefix)
+                    and n.getState().contains(pyatspi.STATE_SHOWING)]
+
+        def press(button):
+            action = button.queryAction()
+            names = [action.getName(i) for i in range(action.nActions)]
+            action.doAction(names.index("Press"))
+            pump(0.5)
+
+        heard = []
+        pyatspi.Registry.registerEventListener(
+            lambda e: heard.append(str(e.any_data)),
+            "object:property-change:accessible-description")
+
+        view = next(n for n in walk(app) if n.getRole() == pyatspi.ROLE_SLIDER)
+        stack.focus_program_window()
+        pump(1.0)
+        kinds = set()
+        wrong_done = False
+        for number in range(1, 11):
+            score = showing(pyatspi.ROLE_LABEL, "Question ")
+            check(score and score[0].name.startswith("Question %d of 10" % number), "question %d is scored: %r"
+                  % (number, score[0].name if score else None))
+            question = next((n.name for n in walk(app) if n.getRole() == pyatspi.ROLE_LABEL
+                             and (n.name.startswith("What is") or n.name.startswith("Move the point"))
+                             and n.getState().contains(pyatspi.STATE_SHOWING)), "")
+            check(question != "" and not any(c in question for c in "\u2215\u2212\u221a\u03c0"),
+                  "the question is in words: %r" % question)
+            make_wrong = not wrong_done and number >= 3
+            m = re.fullmatch(r"What is the (sine|cosine|tangent) of (.+)\?", question)
+            if m:
+                kinds.add("value")
+                right = value_of(m.group(1), angle_of(m.group(2)))
+                buttons = [b for b in walk(app) if b.getRole() == pyatspi.ROLE_PUSH_BUTTON
+                           and b.name in NAMES and b.getState().contains(pyatspi.STATE_SHOWING)]
+                def is_right(b):
+                    v = NAMES[b.name]
+                    return (v is None and right is None) or (v is not None and right is not None
+                                                               and abs(v - right) < 1e-6)
+                choice = next(b for b in buttons if is_right(b) != make_wrong)
+                press(choice)
+            else:
+                m = re.fullmatch(r"Move the point to (.+)\.", question)
+                f = re.fullmatch(r"Move the point to the angle between 0 and 2 pi whose (sine|cosine) is "
+                                 r"(.+) and whose (sine|cosine) is (positive|negative)\.", question)
+                if f:
+                    kinds.add("find")
+                    given = NAMES[f.group(2)]
+                    target = next(d for d in range(0, 360, 15)
+                                  if abs(value_of(f.group(1), math.radians(d)) - given) < 1e-6
+                                  and (value_of(f.group(3), math.radians(d)) > 1e-9) == (f.group(4) == "positive"))
+                    target = math.radians(target)
+                else:
+                    kinds.add("place")
+                    target = angle_of(m.group(1))
+                view.queryValue().currentValue = target + (math.pi / 2 if make_wrong else 0.0)
+                pump(0.4)
+                check_button = showing(pyatspi.ROLE_PUSH_BUTTON, "Check")[0]
+                del heard[:]
+                press(check_button)
+                if make_wrong:
+                    check(abs(math.remainder(view.queryValue().currentValue - target, 2 * math.pi)) < 1e-5,
+                          "after a wrong place the view stands at the right angle")
+            feedback = next((n.name for n in walk(app) if n.getRole() == pyatspi.ROLE_LABEL
+                             and (n.name.startswith("Right") or n.name.startswith("Not quite"))), "")
+            if make_wrong:
+                wrong_done = True
+                check(feedback.startswith("Not quite: ") and len(feedback) > 12,
+                      "a wrong answer gets the right one: %r" % feedback)
+            else:
+                check(feedback == "Right.", "a right answer is right: %r (%r)" % (feedback, question))
+            # Heard from the button with the focus, without moving it: after the first question
+            # the focus rests on Next.
+            if number > 1:
+                check(feedback in heard, "the feedback is heard where the focus is: %r" % heard)
+            del heard[:]
+            next_button = showing(pyatspi.ROLE_PUSH_BUTTON, "Next")[0]
+            next_button.queryComponent().grabFocus()
+            pump(0.2)
+            press(next_button)
+            if number < 10:
+                check(any(text.startswith(("What is", "Move the point")) for text in heard),
+                      "the next question is heard where the focus is: %r" % heard)
+        check(kinds == {"value", "place", "find"}, "the round holds all three kinds: %s" % sorted(kinds))
+        over = showing(pyatspi.ROLE_LABEL, "Round over")
+        check(over and over[0].name == "Round over: 9 of 10 right",
+              "the round ends with 9 of 10: %r" % (over[0].name if over else None))
+        check(stack.program.poll() is None, "the program is still running")
+
+
+if __name__ == "__main__":
+    try:
+        main(os.path.abspath(sys.argv[1]))
+    except Exception as error:
+        import traceback
+        traceback.print_exc()
+        failures.append(str(error))
+    print("%d failure(s)" % len(failures))
+    sys.exit(1 if failures else 0)
