@@ -28,7 +28,7 @@ AngleField::AngleField(QWidget *parent)
     // The message to the right of the line: the window keeps its height when one appears.
     layout->addWidget(m_message, 0, 2);
     layout->setColumnStretch(2, 1);
-    m_prompt->setBuddy(m_edit);
+    // The prompt is no buddy of the line: a screen reader would name the line "θ =", not "Angle".
     m_edit->setObjectName(QStringLiteral("angleEdit"));
     // Wide enough for "−11π∕6" and "−360°" with room to type.
     m_edit->setMinimumWidth(
