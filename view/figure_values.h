@@ -82,6 +82,24 @@ struct ExactMagnitude
     }
 };
 
+// An exact magnitude in the summary panel's notation: "2√3∕3", "√2", "1∕2", "0". With overline,
+// rich text with the radicand under a bar, as the panel draws the radical.
+inline QString exactNotation(const ExactMagnitude &m, bool overline = false)
+{
+    QString text;
+    if (m.factor != 1 || m.root == 1)
+        text += QString::number(m.factor);
+    if (m.root > 1) {
+        text += QChar(0x221a);
+        text += overline
+            ? QStringLiteral("<span style=\"text-decoration: overline\">%1</span>").arg(m.root)
+            : QString::number(m.root);
+    }
+    if (m.denominator > 1)
+        text += QChar(0x2215) + QString::number(m.denominator);
+    return text;
+}
+
 // The tangent as the graph writes it: undefined where the cosine vanishes (the odd multiples of
 // π∕2, to which the angle snaps), exact where its magnitude is √3, 1, √3∕3 or 0.
 struct Tangent

@@ -20,18 +20,6 @@ namespace {
 constexpr double pi = 3.141592653589793;
 constexpr int answerButtonCount = 9;
 
-QString exactShown(const figure::ExactMagnitude &m)
-{
-    QString text;
-    if (m.factor != 1 || m.root == 1)
-        text += QString::number(m.factor);
-    if (m.root > 1)
-        text += QChar(0x221a) + QString::number(m.root);
-    if (m.denominator > 1)
-        text += QChar(0x2215) + QString::number(m.denominator);
-    return text;
-}
-
 } // namespace
 
 PracticePanel::PracticePanel(QWidget *parent)
@@ -131,7 +119,7 @@ PracticePanel::Text PracticePanel::answerText(const practice::Answer &answer) co
     if (!answer.defined)
         //: The answer for a tangent that has no value, as at π∕2.
         return { tr("undefined"), tr("undefined") };
-    Text text { exactShown(answer.magnitude), speech::exact(answer.magnitude) };
+    Text text { figure::exactNotation(answer.magnitude), speech::exact(answer.magnitude) };
     if (answer.negative && answer.magnitude.factor != 0) {
         text.shown.prepend(QChar(0x2212));
         text.spoken = speech::minus(text.spoken);

@@ -16,20 +16,6 @@ namespace {
 
 constexpr double pi = 3.141592653589793;
 
-// "2√3∕3" with a bar over the radicand, as the summary panel draws it.
-QString exactText(const figure::ExactMagnitude &m)
-{
-    QString text;
-    if (m.factor != 1 || m.root == 1)
-        text += QString::number(m.factor);
-    if (m.root > 1)
-        text += QStringLiteral("\u221a<span style=\"text-decoration: overline\">%1</span>")
-                    .arg(m.root);
-    if (m.denominator > 1)
-        text += QStringLiteral("\u2215%1").arg(m.denominator);
-    return text;
-}
-
 } // namespace
 
 ValuesPanel::ValuesPanel(QWidget *parent)
@@ -105,7 +91,8 @@ void ValuesPanel::refresh()
             //: The value of a function where it has none, as at tan(π∕2).
             shown = spoken = tr("undefined");
         } else {
-            shown = v.exact ? exactText(*v.exact) : figure::threeDecimals(std::fabs(v.value));
+            shown = v.exact ? figure::exactNotation(*v.exact, true)
+                            : figure::threeDecimals(std::fabs(v.value));
             spoken = v.exact ? speech::exact(*v.exact)
                              : speech::number(figure::threeDecimals(std::fabs(v.value)));
             if (v.negative) {

@@ -13,7 +13,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from stack import Stack  # noqa: E402
+from stack import Stack, find_application, pump, walk  # noqa: E402
 
 # The symbols that speech reads as "pi six" or "slash": division slash, minus sign, radical, pi.
 UNSPEAKABLE = ["\u2215", "\u2212", "\u221a", "\u03c0"]
@@ -118,36 +118,10 @@ def main(program):
         # Freed memory filled with a pattern: a read past what a message holds shows at once.
         stack.run_program([program], {"MALLOC_PERTURB_": "165"})
         import pyatspi  # after the buses exist: it connects on import
-        from gi.repository import GLib
 
-        def pump(seconds):
-            deadline = time.monotonic() + seconds
-            context = GLib.MainContext.default()
-            while time.monotonic() < deadline:
-                while context.pending():
-                    context.iteration(False)
-                time.sleep(0.02)
-
-        def find_application():
-            deadline = time.monotonic() + 30
-            while time.monotonic() < deadline:
-                desktop = pyatspi.Registry.getDesktop(0)
-                for app in desktop:
-                    if (app is not None and app.name == "unitcircle"
-                            and app.get_process_id() == stack.program.pid):
-                        return app
-                pump(0.2)
-            return None
-
-        app = find_application()
+        app = find_application(stack)
         if not check(app is not None, "the program registers with the accessibility bus"):
             return
-
-        def walk(node):
-            yield node
-            for child in node:
-                if child is not None:
-                    yield from walk(child)
 
         def find(role, name_prefix):
             for node in walk(app):
@@ -378,7 +352,7 @@ def main(program):
             stack.stop_program()
             stack.run_program([program], {"LANGUAGE": language, "LANG": language + ".UTF-8",
                                           "LC_ALL": "", "LC_MESSAGES": "", "MALLOC_PERTURB_": "165"})
-            app = find_application()
+            app = find_application(stack)
             if not check(app is not None, "the program in %s registers" % language):
                 continue
             slider = next((node for node in walk(app) if node.getRole() == pyatspi.ROLE_SLIDER), None)

@@ -12,7 +12,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from stack import Stack  # noqa: E402
+from stack import Stack, find_application, pump, walk  # noqa: E402
 
 failures = []
 
@@ -61,31 +61,10 @@ def main(program):
             f.write("[General]\nprefs_practice=1\n")
         stack.run_program([program])
         import pyatspi
-        from gi.repository import GLib
 
-        def pump(seconds):
-            deadline = time.monotonic() + seconds
-            context = GLib.MainContext.default()
-            while time.monotonic() < deadline:
-                while context.pending():
-                    context.iteration(False)
-                time.sleep(0.02)
-
-        app = None
-        deadline = time.monotonic() + 30
-        while app is None and time.monotonic() < deadline:
-            for a in pyatspi.Registry.getDesktop(0):
-                if a is not None and a.name == "unitcircle" and a.get_process_id() == stack.program.pid:
-                    app = a
-            pump(0.2)
+        app = find_application(stack)
         if not check(app is not None, "the program registers with the accessibility bus"):
             return
-
-        def walk(node):
-            yield node
-            for child in node:
-                if child is not None:
-                    yield from walk(child)
 
         def showing(role, prefix):
             return [n for n in walk(app) if n.getRole() == role and n.name.startswith(prefix)

@@ -185,3 +185,35 @@ class Stack:
     def __exit__(self, *exc):
         self.down()
         return False
+
+
+def pump(seconds):
+    """Runs GLib's main loop (pyatspi's events) for seconds."""
+    from gi.repository import GLib
+    deadline = time.monotonic() + seconds
+    context = GLib.MainContext.default()
+    while time.monotonic() < deadline:
+        while context.pending():
+            context.iteration(False)
+        time.sleep(0.02)
+
+
+def find_application(stack, timeout=30):
+    """The program under test as the AT-SPI registry lists it, by its process id."""
+    import pyatspi
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        for app in pyatspi.Registry.getDesktop(0):
+            if (app is not None and app.name == "unitcircle"
+                    and app.get_process_id() == stack.program.pid):
+                return app
+        pump(0.2)
+    return None
+
+
+def walk(node):
+    """node and everything below it in the accessibility tree."""
+    yield node
+    for child in node:
+        if child is not None:
+            yield from walk(child)
