@@ -193,15 +193,23 @@ void PracticePanel::set(QLabel *label, const Text &text)
     label->setVisible(!text.shown.isEmpty());
 }
 
-void PracticePanel::announce(const QString &spoken)
+void PracticePanel::announce(const QString &spoken, QPushButton *next)
 {
     // Every button carries the latest news as its description: the one with the focus says it.
+    // Where the focus was on a button that is about to go (disabled or hidden), it moves on to
+    // next, the button to press now, which then says the news as it takes the focus.
     QList<QPushButton *> buttons = m_answers;
     buttons << m_check << m_next << m_newRound;
-    for (QPushButton *button : buttons)
+    for (QPushButton *button : std::as_const(buttons))
         button->setAccessibleDescription(spoken);
     QWidget *focus = QApplication::focusWidget();
-    if (QAccessible::isActive() && focus && buttons.contains(focus))
+    if (!focus || !buttons.contains(focus))
+        return;
+    if (next && focus != next) {
+        next->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (QAccessible::isActive())
         platform::notifyDescriptionChanged(focus);
 }
 
@@ -225,17 +233,18 @@ void PracticePanel::showQuestion()
             = tr("Round over: %1 of %2 right").arg(m_right).arg(int(m_round.size()));
         set(m_score, { score, score });
         set(m_question, {});
-        for (QPushButton *button : std::as_const(m_answers))
-            button->hide();
-        m_check->hide();
-        m_next->hide();
         set(m_missed,
             { m_missedShown.join(QLatin1Char('\n')), m_missedSpoken.join(QStringLiteral(" ")) });
         m_newRound->show();
         announce(score
-                 + (m_missedSpoken.isEmpty()
-                        ? QString()
-                        : QStringLiteral(" ") + m_missedSpoken.join(QStringLiteral(" "))));
+                     + (m_missedSpoken.isEmpty()
+                            ? QString()
+                            : QStringLiteral(" ") + m_missedSpoken.join(QStringLiteral(" "))),
+                 m_newRound);
+        for (QPushButton *button : std::as_const(m_answers))
+            button->hide();
+        m_check->hide();
+        m_next->hide();
         return;
     }
     const practice::Question &q = m_round[size_t(m_current)];
@@ -264,10 +273,14 @@ void PracticePanel::showQuestion()
     m_check->setVisible(!value);
     m_check->setEnabled(true);
     m_next->show();
-    m_next->setEnabled(false);
     set(m_missed, {});
     m_newRound->setVisible(true);
-    announce(question.spoken);
+    // From Next, which waits for the answer now, the focus goes to where the answer is given.
+    QWidget *focus = QApplication::focusWidget();
+    announce(question.spoken,
+             focus == m_next || (focus && !focus->isVisible()) ? (value ? m_answers[0] : m_check)
+                                                               : nullptr);
+    m_next->setEnabled(false);
 }
 
 void PracticePanel::tell(bool right, const Text &correction)
@@ -289,20 +302,19 @@ void PracticePanel::tell(bool right, const Text &correction)
         m_missedShown << asked.shown + QLatin1Char(' ') + answer.shown;
         m_missedSpoken << asked.spoken + QLatin1Char(' ') + answer.spoken + QLatin1Char('.');
     }
-    for (QPushButton *button : std::as_const(m_answers))
-        button->setEnabled(false);
-    m_check->setEnabled(false);
     m_next->setEnabled(true);
     const QString score = tr("Question %1 of %2, %3 right")
                               .arg(m_current + 1)
                               .arg(int(m_round.size()))
                               .arg(m_right);
     set(m_score, { score, score });
-    // The focus moves to Next only from a button that is now disabled, where Qt would move it.
+    // The answer buttons and Check are done with: from them the focus goes on to Next.
     QWidget *focus = QApplication::focusWidget();
-    if (focus && isAncestorOf(focus) && !focus->isEnabled())
-        m_next->setFocus(Qt::OtherFocusReason);
-    announce(m_feedback->accessibleName());
+    const bool leaving = focus == m_check || m_answers.contains(qobject_cast<QPushButton *>(focus));
+    announce(m_feedback->accessibleName(), leaving ? m_next : nullptr);
+    for (QPushButton *button : std::as_const(m_answers))
+        button->setEnabled(false);
+    m_check->setEnabled(false);
 }
 
 void PracticePanel::answer(int index)

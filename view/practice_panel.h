@@ -62,7 +62,7 @@ private:
     void showQuestion();
     void tell(bool right, const Text &correction);
     void set(QLabel *label, const Text &text);
-    void announce(const QString &spoken);
+    void announce(const QString &spoken, QPushButton *next = nullptr);
     void retranslate();
 
     QPointer<OrbelView> m_view;
