@@ -57,7 +57,7 @@ void restoreOption(int n, OrbelView *view, void (OrbelView::*setter)(bool), QAbs
 }
 
 // A document or address that could not be opened is said in a message attached to the window,
-// naming it so that the user can open it by hand. It does not wait: the window stays in use.
+// naming it so that the user can open it by hand. It is opened, not run: nothing waits for it.
 void reportUnopened(QWidget *window, const QString &text, const QString &details)
 {
     auto *box = new QMessageBox(QMessageBox::Warning, Controller::tr("Unit Circle"), text,
