@@ -9,6 +9,8 @@
 class GraphView;
 class OrbelView;
 class QAbstractButton;
+class QActionGroup;
+class SoundController;
 class QButtonGroup;
 class QEvent;
 class QWidget;
@@ -33,6 +35,9 @@ public:
     QAbstractButton *graphCos = nullptr;
     QAbstractButton *graphSin = nullptr;
     QAbstractButton *graphTan = nullptr;
+    // View ▸ Sound: its choices (each action's data is its code) and the sound they choose.
+    QActionGroup *sound = nullptr;
+    SoundController *soundController = nullptr;
 
     // Restores the stored choices into the view and the controls; sent once the references are set.
     void awakeFromNib();
@@ -52,6 +57,8 @@ public slots:
     // The graph shown or hidden, and one of its curves drawn or not.
     void showGraph(QAbstractButton *sender);
     void showCurve(QAbstractButton *sender);
+    // The function that the tone follows, or none.
+    void chooseSound(QActionGroup *sender);
     void showReadMe(QObject *sender = nullptr);
     void marvoSoftware(QObject *sender = nullptr);
     // In app/printing.cpp.

@@ -2,9 +2,11 @@
 #include "app/main_window.h"
 
 #include "app/controller.h"
+#include "app/sound_controller.h"
 #include "ui_mainwindow.h"
 #include "view/graph_view.h"
 
+#include <QActionGroup>
 #include <QEvent>
 #include <QIcon>
 #include <QLayout>
@@ -34,6 +36,32 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_ui->actionGraph, &QAction::toggled, m_ui->graph, &QAbstractButton::setChecked);
     connect(m_ui->graph, &QAbstractButton::toggled, m_ui->actionGraph, &QAction::setChecked);
     m_ui->graphPanel->installEventFilter(this);
+
+    // The Sound menu's choices are one choice, tagged with the codes the preferences keep.
+    m_soundChoices = new QActionGroup(this);
+    const std::pair<QAction *, int> soundCodes[] = {
+        { m_ui->actionSoundOff, SoundController::Off },
+        { m_ui->actionSoundSine, SoundController::Sine },
+        { m_ui->actionSoundCosine, SoundController::Cosine },
+        { m_ui->actionSoundTangent, SoundController::Tangent },
+    };
+    for (const auto &[action, code] : soundCodes) {
+        action->setData(code);
+        m_soundChoices->addAction(action);
+    }
+    m_sound = std::make_unique<SoundController>();
+    m_sound->setOrbelView(m_ui->orbelView);
+    connect(m_ui->actionListen, &QAction::triggered, m_sound.get(),
+            &SoundController::listenToOneTurn);
+    // Asked when the menu opens, so that a window that never offers sound never asks.
+    connect(m_ui->menuSound, &QMenu::aboutToShow, this, &MainWindow::updateSoundAvailability);
+    connect(m_sound.get(), &SoundController::availabilityChanged, this,
+            &MainWindow::updateSoundAvailability);
+}
+
+void MainWindow::updateSoundAvailability()
+{
+    m_ui->actionSoundUnavailable->setVisible(!m_sound->isAvailable());
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -132,6 +160,22 @@ QAction *MainWindow::webSiteAction() const
 {
     return m_ui->actionWebSite;
 }
+QMenu *MainWindow::soundMenu() const
+{
+    return m_ui->menuSound;
+}
+QActionGroup *MainWindow::sound() const
+{
+    return m_soundChoices;
+}
+QAction *MainWindow::soundUnavailableAction() const
+{
+    return m_ui->actionSoundUnavailable;
+}
+QAction *MainWindow::listenAction() const
+{
+    return m_ui->actionListen;
+}
 
 void bindController(Controller &controller, MainWindow &window)
 {
@@ -146,6 +190,8 @@ void bindController(Controller &controller, MainWindow &window)
     controller.graphCos = window.graphCos();
     controller.graphSin = window.graphSin();
     controller.graphTan = window.graphTan();
+    controller.sound = window.sound();
+    controller.soundController = window.soundController();
 
     Controller *c = &controller;
     // The state the controls report, however it changed: a click, a key, a mnemonic, or an
@@ -173,6 +219,13 @@ void bindController(Controller &controller, MainWindow &window)
         QObject::connect(box, &QAbstractButton::toggled, c, [c, box] {
             if (!c->isRestoring())
                 c->showCurve(box);
+        });
+    }
+
+    for (QAction *choice : window.sound()->actions()) {
+        QObject::connect(choice, &QAction::toggled, c, [c, group = window.sound()](bool checked) {
+            if (checked && !c->isRestoring())
+                c->chooseSound(group);
         });
     }
 

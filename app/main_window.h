@@ -11,6 +11,9 @@ class Controller;
 class GraphView;
 class OrbelView;
 class QAction;
+class QActionGroup;
+class QMenu;
+class SoundController;
 class QButtonGroup;
 class QCheckBox;
 class QRadioButton;
@@ -49,6 +52,14 @@ public:
     QAction *quitAction() const;
     QAction *readMeAction() const;
     QAction *webSiteAction() const;
+    // View ▸ Sound: the choices (their data the codes of prefs_sound), and the note that shows
+    // when there is no sound; View ▸ Listen to One Turn.
+    QMenu *soundMenu() const;
+    QActionGroup *sound() const;
+    QAction *soundUnavailableAction() const;
+    QAction *listenAction() const;
+    // The tone of the figure and its turn, owned by the window.
+    SoundController *soundController() const { return m_sound.get(); }
 
 protected:
     // Showing the graph makes the window taller by its height, hiding it gives the height back,
@@ -56,7 +67,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void updateSoundAvailability();
+
     std::unique_ptr<Ui::MainWindow> m_ui;
+    QActionGroup *m_soundChoices = nullptr;
+    std::unique_ptr<SoundController> m_sound;
 };
 
 // Connects controller's references to window's view and controls (not owned), its actions to the
