@@ -78,7 +78,7 @@ void SoundController::setFunction(int function)
     m_function = function >= Sine && function <= Tangent ? function : Off;
     // A choice made again is a new chance for a server that was not there before.
     m_openFailed = false;
-    if (m_function == Off && m_output)
+    if (m_function == Off && m_output && m_output->isOpen())
         m_output->silence();
     updateStream();
 }

@@ -182,7 +182,7 @@ bool ToneOutput::open()
     m_sink->setBufferSize(format.bytesForDuration(bufferMilliseconds * 1000));
     connect(m_sink.get(), &QAudioSink::stateChanged, this, &ToneOutput::sinkStateChanged);
     if (!m_generator.isOpen())
-        m_generator.open(QIODevice::ReadOnly);
+        m_generator.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     m_sink->start(&m_generator);
     if (m_sink->error() != QAudio::NoError) {
         m_sink.reset();
