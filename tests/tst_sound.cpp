@@ -183,9 +183,8 @@ private slots:
         synth.play(440.0);
         const auto samples = render(synth, 1.0);
         const size_t hold = size_t(platform::ToneSynth::holdSeconds * rate);
-        const size_t end = size_t((platform::ToneSynth::holdSeconds
-                                   + platform::ToneSynth::fadeOutSeconds)
-                                  * rate);
+        const size_t end = size_t(
+            (platform::ToneSynth::holdSeconds + platform::ToneSynth::fadeOutSeconds) * rate);
         QVERIFY(peak(samples, hold - rate / 10, hold) > 6000);
         // Fading: softer half-way through, then nothing at all.
         QVERIFY(peak(samples, (hold + end) / 2, (hold + end) / 2 + rate / 100)
@@ -273,7 +272,8 @@ private slots:
             return;
         }
         QVERIFY(pitch);
-        QVERIFY2(std::fabs(*pitch - frequency) < 1e-4 * frequency, qPrintable(QString::number(*pitch)));
+        QVERIFY2(std::fabs(*pitch - frequency) < 1e-4 * frequency,
+                 qPrintable(QString::number(*pitch)));
     }
 
     void everyChangeSoundsAndStandardAnglesTick()
