@@ -225,6 +225,22 @@ void dragSequenceSound(benchmark::State &state)
     state.SetLabel(on ? "sound on: press, 10 drags, release; 12 repaints, 12 frames of samples"
                       : "sound off: press, 10 drags, release; 12 repaints");
 }
+// One frame's worth of the tone (1/60 s at 48 kHz) while its pitch glides, as the sink pulls it.
+void toneFrame(benchmark::State &state)
+{
+    platform::ToneSynth synth;
+    std::vector<std::int16_t> frame(platform::ToneSynth::sampleRate / 60);
+    bool up = false;
+    for (auto _ : state) {
+        synth.play(up ? 880.0 : 440.0);
+        up = !up;
+        synth.render(frame.data(), std::int64_t(frame.size()));
+        benchmark::DoNotOptimize(frame.data());
+    }
+    state.SetLabel("800 samples, gliding");
+}
+BENCHMARK(toneFrame)->Unit(benchmark::kMicrosecond);
+
 BENCHMARK(dragSequenceSound)->ArgName("sound")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

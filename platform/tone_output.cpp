@@ -37,6 +37,8 @@ constexpr double releaseSeconds = 0.01;
 constexpr double tickFrequency = 2000.0;
 const double tickDecay = std::exp(-1.0 / (0.004 * rate));
 constexpr double inaudible = 1e-4;
+// The pitch of the oscillator is updated every this many samples (2/3 ms), far below hearing.
+constexpr int stepSamples = 32;
 
 // The quality of a stream that Qt's backend reads in small pieces: about 50 ms queued, so that a
 // change is heard almost at once and a busy moment of the event loop does not starve the sound.
@@ -52,8 +54,10 @@ void ToneSynth::play(double frequency)
     }
     m_target = frequency;
     // From silence the tone starts at its pitch; while it sounds it glides there.
-    if (m_gain <= 0.0 && m_targetGain <= 0.0)
+    if (m_gain <= 0.0 && m_targetGain <= 0.0) {
         m_frequency = frequency;
+        m_untilStep = 0;
+    }
     m_targetGain = 1.0;
     m_gainStep = 1.0 / (attackSeconds * rate);
     m_sinceChange = 0;
@@ -99,11 +103,22 @@ void ToneSynth::render(std::int16_t *samples, std::int64_t count)
                 if (std::fabs(m_target - m_frequency) < 1e-3)
                     m_frequency = m_target;
             }
+            if (m_untilStep-- <= 0) {
+                m_untilStep = stepSamples - 1;
+                const double step = twoPi * m_frequency / rate;
+                m_stepCos = std::cos(step);
+                m_stepSin = std::sin(step);
+                // Rounding would slowly change the oscillator's amplitude: back onto the circle.
+                const double norm = 1.0 / std::sqrt(m_cos * m_cos + m_sin * m_sin);
+                m_cos *= norm;
+                m_sin *= norm;
+            }
             // The phase runs on across every change of pitch: no jump, no click.
-            m_phase += m_frequency / rate;
-            m_phase -= std::floor(m_phase);
-            const double s = std::sin(twoPi * m_phase);
-            const double c = std::cos(twoPi * m_phase);
+            const double c0 = m_cos;
+            m_cos = c0 * m_stepCos - m_sin * m_stepSin;
+            m_sin = m_sin * m_stepCos + c0 * m_stepSin;
+            const double s = m_sin;
+            const double c = m_cos;
             const double partials = s + second * (2.0 * s * c) + third * s * (3.0 - 4.0 * s * s);
             // An S-shaped envelope: the fades start and end without a corner.
             const double envelope = m_gain * m_gain * (3.0 - 2.0 * m_gain);

@@ -42,7 +42,14 @@ public:
     double targetFrequency() const { return m_target; }
 
 private:
-    double m_phase = 0.0; // in turns, [0, 1)
+    // The oscillator's phase as a point on the unit circle, turned on by one sample's step: the
+    // step is recomputed every few samples from the gliding pitch, so sine and cosine are not
+    // evaluated per sample.
+    double m_cos = 1.0;
+    double m_sin = 0.0;
+    double m_stepCos = 1.0;
+    double m_stepSin = 0.0;
+    int m_untilStep = 0;
     double m_frequency = 440.0;
     double m_target = 440.0;
     double m_gain = 0.0;
