@@ -3,6 +3,7 @@
 // forces the preferences to storage.
 #include "app/controller.h"
 
+#include "app/sound_controller.h"
 #include "platform/preferences.h"
 #include "platform/workspace.h"
 #include "view/graph_view.h"
@@ -10,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QActionGroup>
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QDir>
@@ -30,6 +32,7 @@ const QString angleUnitKey = QStringLiteral("prefs_angleUnit");
 const QString graphKey = QStringLiteral("prefs_graph");
 const QString valuesKey = QStringLiteral("prefs_values");
 const QString practiceKey = QStringLiteral("prefs_practice");
+const QString soundKey = QStringLiteral("prefs_sound");
 
 // The graph's curves: cosine and sine are drawn until the user says otherwise, the tangent only
 // on request.
@@ -120,6 +123,19 @@ void Controller::awakeFromNib()
         practicePanel->setVisible(practiceShown);
     if (practice)
         practice->setChecked(practiceShown);
+
+    // Last, so that restoring the angle unit above sounds nothing. A code the menu does not
+    // know is sound off.
+    int soundCode = defaults.integerForKey(soundKey);
+    if (soundCode < SoundController::Off || soundCode > SoundController::Tangent)
+        soundCode = SoundController::Off;
+    if (soundController)
+        soundController->setFunction(soundCode);
+    if (sound) {
+        for (QAction *choice : sound->actions())
+            if (choice->data().toInt() == soundCode)
+                choice->setChecked(true);
+    }
     m_restoring = false;
 }
 
@@ -191,6 +207,16 @@ void Controller::showCurve(QAbstractButton *sender)
             graphView->setShowsCurve(choice.curve, s == 1);
         platform::Preferences::standard().setInteger(s, QLatin1String(choice.key));
     }
+}
+
+void Controller::chooseSound(QActionGroup *sender)
+{
+    if (!sender || !sender->checkedAction())
+        return;
+    const int code = sender->checkedAction()->data().toInt();
+    if (soundController)
+        soundController->setFunction(code);
+    platform::Preferences::standard().setInteger(code, soundKey);
 }
 
 void Controller::showReadMe(QObject *)

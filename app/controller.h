@@ -10,6 +10,8 @@ class GraphView;
 class OrbelView;
 class QAbstractButton;
 class QAction;
+class QActionGroup;
+class SoundController;
 class QButtonGroup;
 class QEvent;
 class QWidget;
@@ -40,6 +42,9 @@ public:
     // The practice panel and the menu command that shows it.
     QAction *practice = nullptr;
     QWidget *practicePanel = nullptr;
+    // View ▸ Sound: its choices (each action's data is its code) and the sound they choose.
+    QActionGroup *sound = nullptr;
+    SoundController *soundController = nullptr;
 
     // Restores the stored choices into the view and the controls; sent once the references are set.
     void awakeFromNib();
@@ -61,6 +66,8 @@ public slots:
     void showCurve(QAbstractButton *sender);
     void showValues(QAbstractButton *sender);
     void showPractice(QObject *sender = nullptr);
+    // The function that the tone follows, or none.
+    void chooseSound(QActionGroup *sender);
     void showReadMe(QObject *sender = nullptr);
     void marvoSoftware(QObject *sender = nullptr);
     // In app/printing.cpp: the figure, and the graph, each on a page.

@@ -4,12 +4,14 @@
 #include "app/controller.h"
 #include "app/views_layout.h"
 #include "app/window_geometry.h"
+#include "app/sound_controller.h"
 #include "ui_mainwindow.h"
 #include "view/angle_field.h"
 #include "view/graph_view.h"
 #include "view/practice_panel.h"
 #include "view/values_panel.h"
 
+#include <QActionGroup>
 #include <QEvent>
 #include <QIcon>
 #include <QLayout>
@@ -77,6 +79,32 @@ MainWindow::MainWindow(QWidget *parent)
         m_ui->actionFullScreen->setChecked(on);
         m_leaveFullScreen->setEnabled(on);
     });
+
+    // The Sound menu's choices are one choice, tagged with the codes the preferences keep.
+    m_soundChoices = new QActionGroup(this);
+    const std::pair<QAction *, int> soundCodes[] = {
+        { m_ui->actionSoundOff, SoundController::Off },
+        { m_ui->actionSoundSine, SoundController::Sine },
+        { m_ui->actionSoundCosine, SoundController::Cosine },
+        { m_ui->actionSoundTangent, SoundController::Tangent },
+    };
+    for (const auto &[action, code] : soundCodes) {
+        action->setData(code);
+        m_soundChoices->addAction(action);
+    }
+    m_sound = std::make_unique<SoundController>();
+    m_sound->setOrbelView(m_ui->orbelView);
+    connect(m_ui->actionListen, &QAction::triggered, m_sound.get(),
+            &SoundController::listenToOneTurn);
+    // Asked when the menu opens, so that a window that never offers sound never asks.
+    connect(m_ui->menuSound, &QMenu::aboutToShow, this, &MainWindow::updateSoundAvailability);
+    connect(m_sound.get(), &SoundController::availabilityChanged, this,
+            &MainWindow::updateSoundAvailability);
+}
+
+void MainWindow::updateSoundAvailability()
+{
+    m_ui->actionSoundUnavailable->setVisible(!m_sound->isAvailable());
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -235,6 +263,22 @@ QAction *MainWindow::webSiteAction() const
 {
     return m_ui->actionWebSite;
 }
+QMenu *MainWindow::soundMenu() const
+{
+    return m_ui->menuSound;
+}
+QActionGroup *MainWindow::sound() const
+{
+    return m_soundChoices;
+}
+QAction *MainWindow::soundUnavailableAction() const
+{
+    return m_ui->actionSoundUnavailable;
+}
+QAction *MainWindow::listenAction() const
+{
+    return m_ui->actionListen;
+}
 
 void bindController(Controller &controller, MainWindow &window)
 {
@@ -253,6 +297,8 @@ void bindController(Controller &controller, MainWindow &window)
     controller.valuesPanel = window.valuesPanel();
     controller.practice = window.practiceAction();
     controller.practicePanel = window.practicePanel();
+    controller.sound = window.sound();
+    controller.soundController = window.soundController();
 
     Controller *c = &controller;
     // The state the controls report, however it changed: a click, a key, a mnemonic, or an
@@ -288,6 +334,13 @@ void bindController(Controller &controller, MainWindow &window)
         QObject::connect(box, &QAbstractButton::toggled, c, [c, box] {
             if (!c->isRestoring())
                 c->showCurve(box);
+        });
+    }
+
+    for (QAction *choice : window.sound()->actions()) {
+        QObject::connect(choice, &QAction::toggled, c, [c, group = window.sound()](bool checked) {
+            if (checked && !c->isRestoring())
+                c->chooseSound(group);
         });
     }
 

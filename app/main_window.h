@@ -14,6 +14,9 @@ class OrbelView;
 class PracticePanel;
 class ValuesPanel;
 class QAction;
+class QActionGroup;
+class QMenu;
+class SoundController;
 class QButtonGroup;
 class QCheckBox;
 class QRadioButton;
@@ -66,6 +69,14 @@ public:
     QAction *quitAction() const;
     QAction *readMeAction() const;
     QAction *webSiteAction() const;
+    // View ▸ Sound: the choices (their data the codes of prefs_sound), and the note that shows
+    // when there is no sound; View ▸ Listen to One Turn.
+    QMenu *soundMenu() const;
+    QActionGroup *sound() const;
+    QAction *soundUnavailableAction() const;
+    QAction *listenAction() const;
+    // The tone of the figure and its turn, owned by the window.
+    SoundController *soundController() const { return m_sound.get(); }
 
     // The window's size, place and full screen: fitted to the screen, kept between runs.
     WindowPlacement *placement() const { return m_placement; }
@@ -76,10 +87,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void updateSoundAvailability();
+
     std::unique_ptr<Ui::MainWindow> m_ui;
     ViewsLayout *m_views = nullptr;
     QAction *m_leaveFullScreen = nullptr;
     WindowPlacement *m_placement = nullptr;
+    QActionGroup *m_soundChoices = nullptr;
+    std::unique_ptr<SoundController> m_sound;
 };
 
 // Connects controller's references to window's view and controls (not owned), its actions to the

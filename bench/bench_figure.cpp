@@ -1,7 +1,10 @@
 // The figure's costs: one whole drawing pass into an image with every option on (θ = π∕6, so the
 // surds are drawn), beside the floor of the same image only filled white; process for one pointer
-// position; and a press, drags and a release delivered as Qt events, each repainted.
+// position; and a press, drags and a release delivered as Qt events, each repainted, with and
+// without the graph and with sound on and off.
+#include "app/sound_controller.h"
 #include "platform/graphics.h"
+#include "platform/tone_output.h"
 #include "view/graph_view.h"
 #include "view/orbel_view.h"
 
@@ -184,6 +187,61 @@ void dragSequenceWithGraph(benchmark::State &state)
     state.SetLabel("press, 10 drags, release; 12 repaints of each view");
 }
 BENCHMARK(dragSequenceWithGraph)->Unit(benchmark::kMillisecond);
+
+// The tone rendered as the audio backend would pull it, without a device: what sound costs is
+// the controller's work on each change and the samples for the time the change stands for.
+class RenderedOutput : public platform::ToneOutput
+{
+public:
+    bool isAvailable() const override { return true; }
+    bool open() override { return true; }
+    void close() override { }
+    bool isOpen() const override { return true; }
+};
+
+// The drag of dragSequence with sound on (the sine) or off; after each event one frame's worth
+// of samples (1/60 s) is rendered, as the sink pulls them while the user drags.
+void dragSequenceSound(benchmark::State &state)
+{
+    const bool on = state.range(0) != 0;
+    OrbelView view(Rect { { 0.0f, 0.0f }, { 640.0f, 480.0f } });
+    view.setStandardAngles(true);
+    view.setSinCos(true);
+    SoundController sound;
+    auto output = std::make_unique<RenderedOutput>();
+    platform::ToneSynth &synth = output->synth();
+    sound.setOutput(std::move(output));
+    sound.setOrbelView(&view);
+    sound.setFunction(on ? SoundController::Sine : SoundController::Off);
+    view.show();
+    waitUntilExposed(view);
+    std::vector<std::int16_t> frame(platform::ToneSynth::sampleRate / 60);
+    drag(state, view, [&] {
+        view.repaint();
+        if (on)
+            synth.render(frame.data(), std::int64_t(frame.size()));
+    });
+    benchmark::DoNotOptimize(frame.data());
+    state.SetLabel(on ? "sound on: press, 10 drags, release; 12 repaints, 12 frames of samples"
+                      : "sound off: press, 10 drags, release; 12 repaints");
+}
+// One frame's worth of the tone (1/60 s at 48 kHz) while its pitch glides, as the sink pulls it.
+void toneFrame(benchmark::State &state)
+{
+    platform::ToneSynth synth;
+    std::vector<std::int16_t> frame(platform::ToneSynth::sampleRate / 60);
+    bool up = false;
+    for (auto _ : state) {
+        synth.play(up ? 880.0 : 440.0);
+        up = !up;
+        synth.render(frame.data(), std::int64_t(frame.size()));
+        benchmark::DoNotOptimize(frame.data());
+    }
+    state.SetLabel("800 samples, gliding");
+}
+BENCHMARK(toneFrame)->Unit(benchmark::kMicrosecond);
+
+BENCHMARK(dragSequenceSound)->ArgName("sound")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -7,6 +7,9 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-svg-dev
+  # Sound: Qt Multimedia plays the tone through the desktop's sound server; the sound test starts a
+  # PulseAudio server of its own, records it with parec and measures the pitch with numpy.
+  qt6-multimedia-dev pulseaudio pulseaudio-utils python3-numpy
   # Translations: Qt Linguist's tools build them, and Qt's own make its dialogs speak the language.
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   fonts-urw-base35 fontconfig

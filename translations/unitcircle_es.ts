@@ -343,6 +343,41 @@
         <comment>The &amp; marks the letter of the Alt key; all letters of the window must differ</comment>
         <translation>P&amp;ráctica</translation>
     </message>
+    <message>
+        <source>&amp;Sound</source>
+        <comment>The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>&amp;Sonido</translation>
+    </message>
+    <message>
+        <source>Sound is unavailable</source>
+        <comment>In the Sound menu when there is no sound device or sound server</comment>
+        <translation>Sonido no disponible</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <comment>Sound menu: no tone. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>&amp;Desactivado</translation>
+    </message>
+    <message>
+        <source>&amp;Sine</source>
+        <comment>Sound menu: the pitch follows the sine. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>&amp;Seno</translation>
+    </message>
+    <message>
+        <source>&amp;Cosine</source>
+        <comment>Sound menu: the pitch follows the cosine. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>&amp;Coseno</translation>
+    </message>
+    <message>
+        <source>&amp;Tangent</source>
+        <comment>Sound menu: the pitch follows the tangent. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>&amp;Tangente</translation>
+    </message>
+    <message>
+        <source>&amp;Listen to One Turn</source>
+        <comment>View menu: the point goes once round the circle with the tone. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>&amp;Escuchar una vuelta</translation>
+    </message>
 </context>
 <context>
     <name>OrbelView</name>

@@ -343,6 +343,41 @@
         <comment>The &amp; marks the letter of the Alt key; all letters of the window must differ</comment>
         <translation>&amp;Praticar</translation>
     </message>
+    <message>
+        <source>&amp;Sound</source>
+        <comment>The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>&amp;Som</translation>
+    </message>
+    <message>
+        <source>Sound is unavailable</source>
+        <comment>In the Sound menu when there is no sound device or sound server</comment>
+        <translation>Som indisponível</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <comment>Sound menu: no tone. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>&amp;Desligado</translation>
+    </message>
+    <message>
+        <source>&amp;Sine</source>
+        <comment>Sound menu: the pitch follows the sine. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>&amp;Seno</translation>
+    </message>
+    <message>
+        <source>&amp;Cosine</source>
+        <comment>Sound menu: the pitch follows the cosine. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>&amp;Cosseno</translation>
+    </message>
+    <message>
+        <source>&amp;Tangent</source>
+        <comment>Sound menu: the pitch follows the tangent. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>&amp;Tangente</translation>
+    </message>
+    <message>
+        <source>&amp;Listen to One Turn</source>
+        <comment>View menu: the point goes once round the circle with the tone. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>&amp;Ouvir uma volta</translation>
+    </message>
 </context>
 <context>
     <name>OrbelView</name>

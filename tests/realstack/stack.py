@@ -1,5 +1,6 @@
 # The real desktop stack for a test, started and ended by the test itself: an X server (Xvfb), a
-# D-Bus session bus, the AT-SPI accessibility bus with its registry, and the program under test.
+# D-Bus session bus, the AT-SPI accessibility bus with its registry, on request a PulseAudio sound
+# server with a null sink, and the program under test.
 # Every process is started in a session of its own and ended, with all it spawned, by its id.
 import os
 import shutil
@@ -102,6 +103,38 @@ class Stack:
                 return
             time.sleep(0.1)
         raise RuntimeError("the accessibility bus did not start")
+
+    def start_sound_server(self, sink="room"):
+        """A PulseAudio server of the test's own, in its runtime folder, whose only output is a
+        null sink: what is played there can be recorded from its monitor source."""
+        socket = os.path.join(self.env["XDG_RUNTIME_DIR"], "pulse", "native")
+        self._start(
+            ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
+             "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket,
+             "--load=module-null-sink sink_name=%s rate=48000" % sink],
+            stdout=subprocess.DEVNULL,
+            stderr=open(os.path.join(self.scratch, "pulseaudio.log"), "wb"),
+        )
+        # Every client of this stack, the program included, talks to this server and no other:
+        # none of them may spawn one of its own.
+        self.env["PULSE_SERVER"] = "unix:" + socket
+        deadline = time.monotonic() + 15
+        while time.monotonic() < deadline:
+            probe = subprocess.run(["pactl", "info"], env=self.env, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+            if probe.returncode == 0:
+                return
+            time.sleep(0.1)
+        raise RuntimeError("the sound server did not start")
+
+    def start_recording(self, source, path, rate=48000):
+        """Records source as raw 16-bit mono samples into path until the stack goes down."""
+        return self._start(
+            ["parec", "--device=" + source, "--rate=%d" % rate, "--channels=1", "--format=s16le",
+             "--latency-msec=20", "--raw", path],
+            stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL,
+        )
 
     def up(self):
         self.start_display()
