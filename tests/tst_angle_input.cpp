@@ -8,7 +8,9 @@
 #include "view/angle_parser.h"
 #include "view/orbel_view.h"
 
+#include <QAction>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -162,6 +164,19 @@ private slots:
         QTest::keyClick(edit, Qt::Key_Escape);
         QCOMPARE(edit->text(), QStringLiteral("2.00"));
         QVERIFY(window.angleField()->message().isEmpty());
+        // Escape takes back what was typed before a window shortcut on it (leaving full screen)
+        // sees it.
+        QAction leave(&window);
+        leave.setShortcut(Qt::Key_Escape);
+        window.addAction(&leave);
+        QSignalSpy left(&leave, &QAction::triggered);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        edit->setFocus();
+        QTest::keyClicks(edit, QStringLiteral("7"));
+        QTest::keyClick(edit, Qt::Key_Escape);
+        QCOMPARE(edit->text(), QStringLiteral("2.00"));
+        QCOMPARE(left.count(), 0);
         for (const char *key : { "prefs_angleUnit", "prefs_standardAngles", "prefs_sinCos" })
             QCOMPARE(platform::Preferences::standard().integerForKey(QLatin1String(key), -1), -1);
     }

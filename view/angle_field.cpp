@@ -154,6 +154,14 @@ void AngleField::setMessage(const QString &text, const QString &spoken, bool mar
 
 bool AngleField::eventFilter(QObject *watched, QEvent *event)
 {
+    // Escape is the field's while there is something to take back, before any window shortcut
+    // on it (leaving full screen).
+    if (watched == m_edit && event->type() == QEvent::ShortcutOverride
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape
+        && (m_edit->isModified() || m_marked)) {
+        event->accept();
+        return true;
+    }
     if (watched == m_edit && event->type() == QEvent::KeyPress
         && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
         revert();
