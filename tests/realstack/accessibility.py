@@ -13,20 +13,10 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from stack import Stack, find_application, pump, walk  # noqa: E402
+from stack import Stack, find_application, pump, walk, check, failures, run_checks  # noqa: E402
 
 # The symbols that speech reads as "pi six" or "slash": division slash, minus sign, radical, pi.
 UNSPEAKABLE = ["\u2215", "\u2212", "\u221a", "\u03c0"]
-
-failures = []
-
-
-def check(condition, what):
-    print(("ok    " if condition else "FAIL  ") + what, flush=True)
-    if not condition:
-        failures.append(what)
-    return condition
-
 
 def properties_survive_every_client(stack, app, view):
     """What clients other than Orca send: GetAll, Get without its arguments, gdbus introspect."""
@@ -367,13 +357,4 @@ def main(program):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 2:
-        sys.exit("usage: accessibility.py PROGRAM")
-    try:
-        main(os.path.abspath(sys.argv[1]))
-    except Exception as error:  # a broken stack is a failure, never a pass
-        import traceback
-        traceback.print_exc()
-        failures.append(str(error))
-    print("%d failure(s)" % len(failures))
-    sys.exit(1 if failures else 0)
+    run_checks(main)

@@ -12,17 +12,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from stack import Stack, find_application, pump, walk  # noqa: E402
-
-failures = []
-
-
-def check(condition, what):
-    print(("ok    " if condition else "FAIL  ") + what, flush=True)
-    if not condition:
-        failures.append(what)
-    return condition
-
+from stack import Stack, find_application, pump, walk, check, failures, run_checks  # noqa: E402
 
 # The answer buttons' names and their values.
 NAMES = {"minus 1": -1.0, "minus root 3 over 2": -math.sqrt(3) / 2, "minus root 2 over 2": -math.sqrt(2) / 2,
@@ -166,11 +156,4 @@ def main(program):
 
 
 if __name__ == "__main__":
-    try:
-        main(os.path.abspath(sys.argv[1]))
-    except Exception as error:
-        import traceback
-        traceback.print_exc()
-        failures.append(str(error))
-    print("%d failure(s)" % len(failures))
-    sys.exit(1 if failures else 0)
+    run_checks(main)

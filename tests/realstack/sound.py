@@ -12,19 +12,9 @@ import time
 import numpy
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from stack import Stack  # noqa: E402
+from stack import Stack, check, failures, run_checks  # noqa: E402
 
 RATE = 48000
-failures = []
-
-
-def check(condition, what):
-    print(("ok    " if condition else "FAIL  ") + what, flush=True)
-    if not condition:
-        failures.append(what)
-    return condition
-
-
 class Recording:
     """The recorded samples, addressed by the moment they were written: the monitor starts late
     and parec writes as it goes, so a mark is the length of the file at that moment."""
@@ -144,13 +134,4 @@ def main(program):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 2:
-        sys.exit("usage: sound.py PROGRAM")
-    try:
-        main(os.path.abspath(sys.argv[1]))
-    except Exception as error:  # a broken stack is a failure, never a pass
-        import traceback
-        traceback.print_exc()
-        failures.append(str(error))
-    print("%d failure(s)" % len(failures))
-    sys.exit(1 if failures else 0)
+    run_checks(main)

@@ -250,3 +250,29 @@ def walk(node):
     for child in node:
         if child is not None:
             yield from walk(child)
+
+
+# The checks of one test script: each is printed as it is made, and the failures are counted.
+failures = []
+
+
+def check(condition, what):
+    print(("ok    " if condition else "FAIL  ") + what, flush=True)
+    if not condition:
+        failures.append(what)
+    return condition
+
+
+def run_checks(main):
+    """Runs main(PROGRAM) from the command line; a broken stack is a failure, never a pass."""
+    import sys
+    if len(sys.argv) != 2:
+        sys.exit("usage: %s PROGRAM" % os.path.basename(sys.argv[0]))
+    try:
+        main(os.path.abspath(sys.argv[1]))
+    except Exception as error:
+        import traceback
+        traceback.print_exc()
+        failures.append(str(error))
+    print("%d failure(s)" % len(failures))
+    sys.exit(1 if failures else 0)

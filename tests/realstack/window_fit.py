@@ -11,17 +11,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from stack import Stack  # noqa: E402
-
-failures = []
-
-
-def check(condition, what):
-    print(("ok    " if condition else "FAIL  ") + what, flush=True)
-    if not condition:
-        failures.append(what)
-    return condition
-
+from stack import Stack, check, failures  # noqa: E402
 
 def write_preferences(stack, text):
     folder = os.path.join(stack.config_home, "unitcircle")
