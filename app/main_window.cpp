@@ -104,7 +104,11 @@ MainWindow::MainWindow(QWidget *parent)
 
 void MainWindow::updateSoundAvailability()
 {
-    m_ui->actionSoundUnavailable->setVisible(!m_sound->isAvailable());
+    // While nothing can be heard the choices cannot be made; the one made stays ticked and
+    // stored, and sounds again when the server is back.
+    const bool available = m_sound->isAvailable();
+    m_ui->actionSoundUnavailable->setVisible(!available);
+    m_soundChoices->setEnabled(available);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)

@@ -29,10 +29,9 @@ bool isStandardAngle(const OrbelView &view, float theta)
 
 SoundController::SoundController(QObject *parent)
     : QObject(parent)
-    , m_output(std::make_unique<platform::ToneOutput>())
 {
-    connect(m_output.get(), &platform::ToneOutput::availabilityChanged, this,
-            &SoundController::availabilityChanged);
+    m_retryTimer.setSingleShot(true);
+    connect(&m_retryTimer, &QTimer::timeout, this, &SoundController::retry);
     m_closeTimer.setSingleShot(true);
     m_closeTimer.setInterval(closeDelayMs);
     connect(&m_closeTimer, &QTimer::timeout, this, [this] {
@@ -41,6 +40,7 @@ SoundController::SoundController(QObject *parent)
     });
     connect(&m_sweep, &TurnSweep::started, this, &SoundController::updateStream);
     connect(&m_sweep, &TurnSweep::finished, this, &SoundController::updateStream);
+    setOutput(std::make_unique<platform::ToneOutput>());
 }
 
 SoundController::~SoundController()
@@ -66,18 +66,27 @@ void SoundController::setOrbelView(OrbelView *view)
 void SoundController::setOutput(std::unique_ptr<platform::ToneOutput> output)
 {
     m_output = std::move(output);
-    m_openFailed = false;
-    if (m_output)
-        connect(m_output.get(), &platform::ToneOutput::availabilityChanged, this,
-                &SoundController::availabilityChanged);
+    m_unreachable = false;
+    m_retryTimer.stop();
+    if (m_output) {
+        connect(m_output.get(), &platform::ToneOutput::availabilityChanged, this, [this] {
+            // An output that appeared is worth a try at once.
+            if (m_unreachable) {
+                m_retryInterval = firstRetryMs;
+                m_retryTimer.start(0);
+            }
+            emit availabilityChanged();
+        });
+        // The server quit or restarted under an open stream: the tone is silent until it is back.
+        connect(m_output.get(), &platform::ToneOutput::streamLost, this,
+                [this] { setUnreachable(true); });
+    }
     updateStream();
 }
 
 void SoundController::setFunction(int function)
 {
     m_function = function >= Sine && function <= Tangent ? function : Off;
-    // A choice made again is a new chance for a server that was not there before.
-    m_openFailed = false;
     if (m_function == Off && m_output && m_output->isOpen())
         m_output->silence();
     updateStream();
@@ -85,7 +94,7 @@ void SoundController::setFunction(int function)
 
 bool SoundController::isAvailable() const
 {
-    return m_output && m_output->isAvailable();
+    return m_output && !m_unreachable && m_output->isAvailable();
 }
 
 int SoundController::soundingFunction() const
@@ -101,14 +110,42 @@ bool SoundController::ensureOpen()
         return false;
     if (m_output->isOpen())
         return true;
-    // No device or no server: silence, without asking again at every change of the angle.
-    if (m_openFailed)
+    // No device or no server: silence, without asking again at every change of the angle; the
+    // retry timer asks instead.
+    if (m_unreachable)
         return false;
     if (m_output->open())
         return true;
-    m_openFailed = true;
-    emit availabilityChanged();
+    setUnreachable(true);
     return false;
+}
+
+void SoundController::setUnreachable(bool unreachable)
+{
+    if (unreachable && !m_retryTimer.isActive()) {
+        m_retryInterval = firstRetryMs;
+        m_retryTimer.start(m_retryInterval);
+    } else if (!unreachable) {
+        m_retryTimer.stop();
+    }
+    if (unreachable == m_unreachable)
+        return;
+    m_unreachable = unreachable;
+    emit availabilityChanged();
+}
+
+void SoundController::retry()
+{
+    if (!m_output)
+        return;
+    if (m_output->isOpen() || m_output->open()) {
+        setUnreachable(false);
+        // Opened to learn that the server is back: it closes again unless something sounds.
+        updateStream();
+        return;
+    }
+    m_retryInterval = std::min(2 * m_retryInterval, longestRetryMs);
+    m_retryTimer.start(m_retryInterval);
 }
 
 void SoundController::updateStream()

@@ -41,7 +41,8 @@ public:
     // Any code but 1, 2 or 3 turns sound off.
     void setFunction(int function);
 
-    // Whether there is anywhere to play the tone (asks the sound server).
+    // Whether there is anywhere to play the tone: the desktop offers an output and the last
+    // attempt to reach it did not fail.
     bool isAvailable() const;
 
     TurnSweep &sweep() { return m_sweep; }
@@ -51,8 +52,14 @@ public:
     // tangent, clamped to [−2, 2] and halved); nothing where the value is undefined or sound off.
     static std::optional<double> pitchFor(int function, Point p);
 
+    // How long after a failure to reach the sound server it is tried again: soon at first, then
+    // at this longest interval for as long as it stays away.
+    static constexpr int firstRetryMs = 500;
+    static constexpr int longestRetryMs = 2000;
+    bool isRetrying() const { return m_retryTimer.isActive(); }
+
 signals:
-    // The output failed or the desktop's outputs changed.
+    // The output failed or came back, or the desktop's outputs changed.
     void availabilityChanged();
 
 private:
@@ -62,14 +69,20 @@ private:
     // The stream is open while anything may sound, and closed a moment after it no longer may.
     void updateStream();
     bool ensureOpen();
+    // The server could not be reached, or could again: the menu is told, and while it cannot
+    // the stream is tried again from time to time.
+    void setUnreachable(bool unreachable);
+    void retry();
 
     QPointer<OrbelView> m_view;
     std::unique_ptr<platform::ToneOutput> m_output;
     TurnSweep m_sweep;
     QTimer m_closeTimer;
+    QTimer m_retryTimer;
+    int m_retryInterval = firstRetryMs;
     int m_function = Off;
     // The angle heard last, to tick only when the point arrives at a standard angle.
     float m_lastTheta = 0.0f;
     bool m_lastStandard = false;
-    bool m_openFailed = false;
+    bool m_unreachable = false;
 };

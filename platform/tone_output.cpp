@@ -1,14 +1,17 @@
-// The synthesis of the tone, sample by sample, and the audio sink that plays it.
+// The synthesis of the tone, sample by sample, and the stream that plays it.
 #include "platform/tone_output.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QMediaDevices>
+#include <QDateTime>
+#include <QMetaObject>
+
+#include <pulse/simple.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cmath>
-#include <cstring>
+#include <mutex>
+#include <thread>
 
 namespace platform {
 
@@ -40,9 +43,9 @@ constexpr double inaudible = 1e-4;
 // The pitch of the oscillator is updated every this many samples (2/3 ms), far below hearing.
 constexpr int stepSamples = 32;
 
-// The quality of a stream that Qt's backend reads in small pieces: about 50 ms queued, so that a
-// change is heard almost at once and a busy moment of the event loop does not starve the sound.
-constexpr int bufferMilliseconds = 100;
+// The stream: rendered in blocks of 10 ms, with about 50 ms queued at the server.
+constexpr int blockMilliseconds = 10;
+constexpr int queuedMilliseconds = 50;
 
 } // namespace
 
@@ -133,117 +136,163 @@ void ToneSynth::render(std::int16_t *samples, std::int64_t count)
     }
 }
 
-ToneGenerator::ToneGenerator(ToneSynth &synth, QObject *parent)
-    : QIODevice(parent)
-    , m_synth(synth)
-{ }
-
-qint64 ToneGenerator::bytesAvailable() const
+// What the output shares with the thread of its stream: the synthesiser, and the output itself
+// for as long as it lives, to be told when the stream ends.
+struct ToneOutput::Stream
 {
-    // Endless: as much as anyone asks for.
-    return qint64(ToneSynth::sampleRate) * 2 + QIODevice::bytesAvailable();
+    std::mutex mutex;
+    ToneSynth synth;
+    ToneOutput *owner = nullptr;
+};
+
+// One stream's thread: it runs until told to stop or until the server goes.
+struct ToneOutput::Worker
+{
+    std::atomic<bool> running { true };
+    std::atomic<bool> done { false };
+};
+
+namespace {
+
+pa_simple *connectStream()
+{
+    pa_sample_spec spec {};
+    spec.format = PA_SAMPLE_S16LE;
+    spec.rate = ToneSynth::sampleRate;
+    spec.channels = 1;
+    // A little queued, so that a change is heard almost at once and a busy moment of the
+    // machine does not starve the sound; the server asks for more in small pieces.
+    const auto bytes = [](int milliseconds) {
+        return std::uint32_t(ToneSynth::sampleRate / 1000 * milliseconds * 2);
+    };
+    pa_buffer_attr buffer {};
+    buffer.maxlength = std::uint32_t(-1);
+    buffer.tlength = bytes(queuedMilliseconds);
+    buffer.prebuf = std::uint32_t(-1);
+    buffer.minreq = bytes(blockMilliseconds);
+    buffer.fragsize = std::uint32_t(-1);
+    int error = 0;
+    return pa_simple_new(nullptr, "Unit Circle", PA_STREAM_PLAYBACK, nullptr, "Tone", &spec,
+                         nullptr, &buffer, &error);
 }
 
-qint64 ToneGenerator::readData(char *data, qint64 maxSize)
-{
-    // Whole samples only; the buffer Qt hands over need not be aligned for them.
-    std::int16_t block[512];
-    qint64 written = 0;
-    const qint64 wanted = maxSize - maxSize % 2;
-    while (written < wanted) {
-        const qint64 n = std::min<qint64>(qint64(std::size(block)), (wanted - written) / 2);
-        m_synth.render(block, n);
-        std::memcpy(data + written, block, size_t(n) * 2);
-        written += n * 2;
-    }
-    return written;
-}
+} // namespace
 
 ToneOutput::ToneOutput(QObject *parent)
     : QObject(parent)
-    , m_generator(m_synth)
-{ }
+    , m_stream(std::make_shared<Stream>())
+{
+    m_stream->owner = this;
+}
 
 ToneOutput::~ToneOutput()
 {
+    {
+        const std::lock_guard<std::mutex> guard(m_stream->mutex);
+        m_stream->owner = nullptr;
+    }
     close();
+}
+
+ToneSynth &ToneOutput::synth()
+{
+    return m_stream->synth;
 }
 
 bool ToneOutput::isAvailable() const
 {
-    if (!m_devices) {
-        // Hears of outputs coming and going (a headset plugged in, the server restarted).
-        m_devices = new QMediaDevices(const_cast<ToneOutput *>(this));
-        connect(m_devices, &QMediaDevices::audioOutputsChanged, this,
-                &ToneOutput::availabilityChanged);
+    if (isOpen())
+        return true;
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (m_probedAt < 0 || now - m_probedAt >= 1000 || now < m_probedAt) {
+        pa_simple *probe = connectStream();
+        m_probed = probe != nullptr;
+        if (probe)
+            pa_simple_free(probe);
+        m_probedAt = now;
     }
-    return !QMediaDevices::defaultAudioOutput().isNull();
+    return m_probed;
 }
 
 bool ToneOutput::open()
 {
-    if (m_sink)
+    if (isOpen())
         return true;
-    if (!isAvailable())
+    pa_simple *connection = connectStream();
+    m_probed = connection != nullptr;
+    m_probedAt = QDateTime::currentMSecsSinceEpoch();
+    if (!connection)
         return false;
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    QAudioFormat format;
-    format.setSampleRate(ToneSynth::sampleRate);
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Int16);
-    if (!device.isFormatSupported(format))
-        return false;
-    m_sink = std::make_unique<QAudioSink>(device, format);
-    m_sink->setBufferSize(format.bytesForDuration(bufferMilliseconds * 1000));
-    connect(m_sink.get(), &QAudioSink::stateChanged, this, &ToneOutput::sinkStateChanged);
-    if (!m_generator.isOpen())
-        m_generator.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-    m_sink->start(&m_generator);
-    if (m_sink->error() != QAudio::NoError) {
-        m_sink.reset();
-        return false;
-    }
+
+    auto worker = std::make_shared<Worker>();
+    std::thread([stream = m_stream, worker, connection] {
+        std::int16_t block[ToneSynth::sampleRate / 1000 * blockMilliseconds];
+        bool lost = false;
+        while (worker->running.load()) {
+            {
+                const std::lock_guard<std::mutex> guard(stream->mutex);
+                stream->synth.render(block, std::int64_t(std::size(block)));
+            }
+            // Waits while the server's queue is full: this is what paces the thread.
+            int error = 0;
+            if (pa_simple_write(connection, block, sizeof block, &error) < 0) {
+                lost = true;
+                break;
+            }
+        }
+        pa_simple_free(connection);
+        if (lost) {
+            const std::lock_guard<std::mutex> guard(stream->mutex);
+            if (ToneOutput *owner = stream->owner; owner && worker->running.load())
+                QMetaObject::invokeMethod(
+                    owner,
+                    [owner, worker] {
+                        if (owner->m_worker == worker) {
+                            owner->m_worker.reset();
+                            emit owner->streamLost();
+                        }
+                    },
+                    Qt::QueuedConnection);
+        }
+        worker->done.store(true);
+    }).detach();
+    m_worker = std::move(worker);
     return true;
 }
 
 void ToneOutput::close()
 {
-    if (!m_sink)
+    if (!m_worker)
         return;
-    m_sink->disconnect(this);
-    m_sink->stop();
-    m_sink.reset();
+    m_worker->running.store(false);
+    // The thread ends after the block it is writing, a few milliseconds; a server that stopped
+    // answering is not waited for beyond a moment, and the thread ends on its own when it can.
+    for (int waited = 0; waited < 250 && !m_worker->done.load(); waited += 5)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    m_worker.reset();
 }
 
 bool ToneOutput::isOpen() const
 {
-    return bool(m_sink);
-}
-
-void ToneOutput::sinkStateChanged()
-{
-    // A stream that the server dropped (it quit, the device went away) is not coming back by
-    // itself: let it go, so that the next open() tries afresh.
-    if (m_sink && m_sink->state() == QAudio::StoppedState && m_sink->error() != QAudio::NoError) {
-        m_sink->disconnect(this);
-        m_sink.release()->deleteLater();
-        emit availabilityChanged();
-    }
+    return bool(m_worker);
 }
 
 void ToneOutput::play(double frequency)
 {
-    m_synth.play(frequency);
+    const std::lock_guard<std::mutex> guard(m_stream->mutex);
+    m_stream->synth.play(frequency);
 }
 
 void ToneOutput::silence()
 {
-    m_synth.silence();
+    const std::lock_guard<std::mutex> guard(m_stream->mutex);
+    m_stream->synth.silence();
 }
 
 void ToneOutput::tick()
 {
-    m_synth.tick();
+    const std::lock_guard<std::mutex> guard(m_stream->mutex);
+    m_stream->synth.tick();
 }
 
 } // namespace platform

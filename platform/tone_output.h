@@ -1,16 +1,12 @@
 // The tone that the program plays through the desktop's sound server: a synthesiser of 16-bit
-// mono PCM at 48 kHz (ToneSynth), the QIODevice that Qt's audio sink pulls it from, and the thin
-// adapter over QAudioSink (ToneOutput) that keeps the stream open while sound is wanted.
+// mono PCM at 48 kHz (ToneSynth), and the stream (ToneOutput) that keeps it playing while sound
+// is wanted.
 #pragma once
 
-#include <QIODevice>
 #include <QObject>
 
 #include <cstdint>
 #include <memory>
-
-class QAudioSink;
-class QMediaDevices;
 
 namespace platform {
 
@@ -61,28 +57,12 @@ private:
     double m_tickLevel = 0.0;
 };
 
-// What Qt's audio sink reads: an endless stream rendered by the synthesiser as it is pulled.
-class ToneGenerator : public QIODevice
-{
-    Q_OBJECT
-
-public:
-    explicit ToneGenerator(ToneSynth &synth, QObject *parent = nullptr);
-
-    bool isSequential() const override { return true; }
-    qint64 bytesAvailable() const override;
-
-protected:
-    qint64 readData(char *data, qint64 maxSize) override;
-    qint64 writeData(const char *, qint64) override { return -1; }
-
-private:
-    ToneSynth &m_synth;
-};
-
-// The tone through the default audio output. open() starts Qt's sink in pull mode (Qt's audio
-// backend then pulls the samples as it needs them, never blocking the event loop); with no
-// device or no sound server it fails and the program stays silent.
+// The tone through the desktop's sound server (PulseAudio, or PipeWire in its place). open()
+// connects a playback stream and starts a thread that renders the synthesiser into it, about
+// 50 ms ahead; the event loop never waits on the server. A server that goes away ends the stream
+// (streamLost), and a later open() connects afresh to whatever server is there then: each
+// stream is a connection of its own, so a restarted server is found again without a restart of
+// the program.
 class ToneOutput : public QObject
 {
     Q_OBJECT
@@ -91,9 +71,10 @@ public:
     explicit ToneOutput(QObject *parent = nullptr);
     ~ToneOutput() override;
 
-    // Whether the desktop offers an audio output at all (asks the sound server).
+    // Whether a sound server answers: true while a stream is open, otherwise asked (at most
+    // once a second).
     virtual bool isAvailable() const;
-    // Starts the stream; false, and nothing started, when there is nowhere to play it.
+    // Connects the stream; false, and nothing started, when there is nowhere to play it.
     virtual bool open();
     virtual void close();
     virtual bool isOpen() const;
@@ -102,19 +83,25 @@ public:
     virtual void silence();
     virtual void tick();
 
-    ToneSynth &synth() { return m_synth; }
+    // The synthesiser; while a stream is open, its thread renders from it too, so every call
+    // from here takes the lock that the thread takes.
+    ToneSynth &synth();
+
+    struct Stream;
+    struct Worker;
 
 signals:
-    // The sink failed or the outputs changed: the menu says so.
+    // The desktop's outputs changed.
     void availabilityChanged();
+    // The open stream failed (its server quit or restarted) and is closed: open() again later.
+    void streamLost();
 
 private:
-    void sinkStateChanged();
-
-    ToneSynth m_synth;
-    ToneGenerator m_generator;
-    std::unique_ptr<QAudioSink> m_sink;
-    mutable QMediaDevices *m_devices = nullptr;
+    std::shared_ptr<Stream> m_stream;
+    // The thread of the open stream, or null.
+    std::shared_ptr<Worker> m_worker;
+    mutable qint64 m_probedAt = -1;
+    mutable bool m_probed = false;
 };
 
 } // namespace platform

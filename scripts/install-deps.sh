@@ -7,9 +7,9 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-svg-dev
-  # Sound: Qt Multimedia plays the tone through the desktop's sound server; the sound test starts a
+  # Sound: the tone plays through the desktop's sound server with libpulse; the sound test starts a
   # PulseAudio server of its own, records it with parec and measures the pitch with numpy.
-  qt6-multimedia-dev pulseaudio pulseaudio-utils python3-numpy
+  libpulse-dev pulseaudio pulseaudio-utils python3-numpy
   # Translations: Qt Linguist's tools build them, and Qt's own make its dialogs speak the language.
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   fonts-urw-base35 fontconfig
@@ -24,8 +24,9 @@ packages=(
   # The install test validates the desktop entry and the AppStream metainfo; lintian checks the
   # Debian package.
   appstream desktop-file-utils lintian
-  # The print test prints through a real CUPS queue that writes PDF files.
-  cups cups-client cups-pdf
+  # The print test prints through a real CUPS queue that writes PDF files; libcups tells the
+  # program whether a queue takes jobs and whether its job was created.
+  cups cups-client cups-pdf libcups2-dev
   # The sanitized suite and the fuzzers are built with Clang and its libFuzzer runtime; the
   # benchmarks time start-up with hyperfine and peak memory with GNU time.
   clang libclang-rt-14-dev

@@ -227,11 +227,6 @@ private slots:
         QVERIFY(peak(samples) > 1000);
         QVERIFY(peak(samples) < 32767 / 6);
         QCOMPARE(peak(samples, rate / 20), 0);
-        // The generator hands Qt whole samples, however odd the request.
-        platform::ToneGenerator generator(synth);
-        QVERIFY(generator.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
-        char buffer[7];
-        QCOMPARE(generator.read(buffer, 7), qint64(6));
     }
 
     void pitchFollowsTheFunction_data()
@@ -467,10 +462,67 @@ private slots:
         emit menu->aboutToShow();
         QVERIFY(window.soundUnavailableAction()->isVisible());
         QVERIFY(!window.soundUnavailableAction()->isEnabled());
-        // The choices stay, for the day a device is there.
+        // Nothing to choose while nothing can be heard; the turn still runs, silently.
         for (QAction *choice : window.sound()->actions())
-            QVERIFY(choice->isEnabled());
+            QVERIFY(!choice->isEnabled());
+        QVERIFY(window.listenAction()->isEnabled());
         QCOMPARE(window.listenAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
+    }
+
+    // The server goes while the tone plays (or is not there when sound is turned on) and comes
+    // back later: the menu says so meanwhile, the stored choice stays, and the tone comes back
+    // by itself, without the choice being made again.
+    void toneComesBackWithItsServer_data()
+    {
+        QTest::addColumn<bool>("thereAtFirst");
+        QTest::newRow("lost while playing") << true;
+        QTest::newRow("not there when sound was turned on") << false;
+    }
+    void toneComesBackWithItsServer()
+    {
+        QFETCH(bool, thereAtFirst);
+        store({ { QStringLiteral("prefs_sound"), 2 } });
+        MainWindow window;
+        Controller controller;
+        bindController(controller, window);
+        auto recording = std::make_unique<RecordingOutput>();
+        RecordingOutput *output = recording.get();
+        output->available = thereAtFirst;
+        window.soundController()->setOutput(std::move(recording));
+        controller.awakeFromNib();
+        OrbelView &view = *window.orbelView();
+        QCOMPARE(output->opened, thereAtFirst);
+
+        if (thereAtFirst) {
+            QTest::keyClick(&view, Qt::Key_Right);
+            QCOMPARE(int(output->played.size()), 1);
+            output->available = false;
+            output->opened = false;
+            emit output->streamLost();
+        }
+        QVERIFY(!window.soundController()->isAvailable());
+        QVERIFY(window.soundUnavailableAction()->isVisible());
+        QVERIFY(!window.sound()->checkedAction()->isEnabled());
+        const size_t before = output->played.size();
+        QTest::keyClick(&view, Qt::Key_Right);
+        QCOMPARE(output->played.size(), before);
+
+        // Tried again and again while it is away, never at each change of the angle.
+        const int opens = output->opens;
+        QTest::qWait(SoundController::firstRetryMs + SoundController::longestRetryMs + 200);
+        QVERIFY(output->opens > opens);
+        QVERIFY(window.soundController()->isRetrying());
+
+        output->available = true;
+        QTRY_VERIFY_WITH_TIMEOUT(window.soundController()->isAvailable(),
+                                 SoundController::longestRetryMs + 500);
+        QVERIFY(!window.soundUnavailableAction()->isVisible());
+        QCOMPARE(window.sound()->checkedAction()->data().toInt(), int(SoundController::Cosine));
+        QVERIFY(window.sound()->checkedAction()->isEnabled());
+        QTest::keyClick(&view, Qt::Key_Home);
+        QCOMPARE(output->played.back(), 880.0);
+        QCOMPARE(platform::Preferences::standard().integerForKey(QStringLiteral("prefs_sound")),
+                 2);
     }
 };
 

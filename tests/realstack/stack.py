@@ -108,7 +108,7 @@ class Stack:
         """A PulseAudio server of the test's own, in its runtime folder, whose only output is a
         null sink: what is played there can be recorded from its monitor source."""
         socket = os.path.join(self.env["XDG_RUNTIME_DIR"], "pulse", "native")
-        self._start(
+        server = self._start(
             ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
              "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket,
              "--load=module-null-sink sink_name=%s rate=48000" % sink],
@@ -123,9 +123,17 @@ class Stack:
             probe = subprocess.run(["pactl", "info"], env=self.env, stdout=subprocess.DEVNULL,
                                    stderr=subprocess.DEVNULL)
             if probe.returncode == 0:
-                return
+                return server
             time.sleep(0.1)
         raise RuntimeError("the sound server did not start")
+
+    def kill(self, process):
+        """Ends process and all it spawned at once, as a crash would, by its id."""
+        try:
+            os.killpg(process.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+        process.wait(timeout=10)
 
     def start_recording(self, source, path, rate=48000):
         """Records source as raw 16-bit mono samples into path until the stack goes down."""
