@@ -7,10 +7,13 @@
 #include "app/controller.h"
 
 #include "platform/graphics.h"
+#include "platform/print_queue.h"
 #include "view/graph_view.h"
 #include "view/orbel_view.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QMessageBox>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>
@@ -88,14 +91,20 @@ bool beginPage(QPainter &painter, QPrinter &printer, double w, double h)
 
 // The view in the middle of the printable area, which the painter's origin is the corner of: the
 // view is that area's size, so the centring only takes up the rounding of w and h to floats.
-void drawPage(QPrinter &printer, OrbelView &printView, float w, float h)
+bool drawPage(QPrinter &printer, OrbelView &printView, float w, float h)
 {
     QPainter painter;
     if (!beginPage(painter, printer, double(w), double(h)))
-        return;
+        return false;
     Graphics g(painter, printView.coordinates(), false);
     printView.drawRect(g);
-    painter.end();
+    return painter.end();
+}
+
+// The job goes to a queue of the print system, not into a file the user chose.
+bool printsToQueue(const QPrinter &printer)
+{
+    return printer.outputFormat() == QPrinter::NativeFormat && printer.outputFileName().isEmpty();
 }
 
 } // namespace
@@ -133,11 +142,11 @@ void setGraphPassObserver(std::function<void(const GraphPrintPass &)> observer)
     graphPassObserver() = std::move(observer);
 }
 
-void printFigure(QPrinter &printer, const OrbelView &view)
+bool printFigure(QPrinter &printer, const OrbelView &view)
 {
     const std::optional<Printable> printable = printableArea(printer);
     if (!printable)
-        return;
+        return false;
     const QSizeF paper = printable->paper;
     const QMarginsF margins = printable->margins;
     const float w = printable->width;
@@ -153,16 +162,17 @@ void printFigure(QPrinter &printer, const OrbelView &view)
     printView->setStandardAngles(view.standardAngles());
     printView->setSinCos(view.sinCos());
 
-    drawPage(printer, *printView, w, h);
+    const bool drawn = drawPage(printer, *printView, w, h);
     if (const auto &observer = passObserver())
         observer(PrintPass { paper, margins, w, h, *printView });
+    return drawn;
 }
 
-void printGraph(QPrinter &printer, GraphView &graph)
+bool printGraph(QPrinter &printer, GraphView &graph)
 {
     const std::optional<Printable> printable = printableArea(printer);
     if (!printable)
-        return;
+        return false;
     // The proportions of the graph below a 640 x 480 circle.
     const QSize designed = graph.sizeHint();
     const double width = double(printable->width);
@@ -171,9 +181,9 @@ void printGraph(QPrinter &printer, GraphView &graph)
 
     QPainter painter;
     if (!beginPage(painter, printer, width, height))
-        return;
+        return false;
     graph.draw(painter, QSizeF(width, height), false);
-    painter.end();
+    const bool drawn = painter.end();
 
     if (const auto &observer = graphPassObserver()) {
         const QRectF area(QPointF(printable->margins.left(), printable->margins.top()),
@@ -182,6 +192,55 @@ void printGraph(QPrinter &printer, GraphView &graph)
             printable->paper, printable->margins,
             QRectF(area.left(), area.center().y() - height / 2.0, width, height) });
     }
+    return drawn;
+}
+
+Failure send(QPrinter &printer, const std::function<bool()> &draw)
+{
+    const bool queued = printsToQueue(printer);
+    if (queued) {
+        const platform::QueueState state = platform::queueState(printer.printerName());
+        switch (state.kind) {
+        case platform::QueueState::Ready:
+            break;
+        case platform::QueueState::Rejecting:
+            return { Controller::tr("The printer is not accepting jobs."), state.detail };
+        case platform::QueueState::Stopped:
+            return { Controller::tr("The printer is stopped, so nothing was sent to it. Start "
+                                    "it again, then print once more."),
+                     state.detail };
+        case platform::QueueState::Gone:
+            return { Controller::tr("The printer no longer exists. Choose another printer."),
+                     state.detail };
+        case platform::QueueState::Unreachable:
+            return { Controller::tr("The print system cannot be reached."), state.detail };
+        }
+    }
+    if (!draw())
+        return { Controller::tr("The page could not be made for this paper and printer."), {} };
+    QString detail;
+    if (queued && !platform::lastJobCreated(&detail))
+        return { Controller::tr("The print system did not take the job."), detail };
+    return {};
+}
+
+void reportFailure(QWidget *window, const QPrinter &printer, const Failure &failure)
+{
+    const QString name = printsToQueue(printer)
+        ? printer.printerName()
+        : QDir::toNativeSeparators(printer.outputFileName());
+    auto *box = new QMessageBox(
+        QMessageBox::Warning, Controller::tr("Unit Circle"),
+        //: %1 is the name of the printer, or of the file printed to.
+        Controller::tr("Nothing was printed on \u201c%1\u201d.").arg(name), QMessageBox::Ok,
+        window);
+    box->setInformativeText(failure.reason);
+    if (!failure.detail.isEmpty())
+        box->setDetailedText(failure.detail);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->open();
 }
 
 bool runPrintDialog(QPrinter &printer, QWidget *window, const QString &title)
@@ -212,7 +271,10 @@ void Controller::print(QObject *)
 
     // The paper is the one chosen in the dialog (a printer's own default, or one picked in its
     // properties), so the figure is sized only now.
-    printing::printFigure(printer, *orbelView);
+    const printing::Failure failure
+        = printing::send(printer, [&] { return printing::printFigure(printer, *orbelView); });
+    if (!failure.reason.isNull())
+        printing::reportFailure(window, printer, failure);
 }
 
 void Controller::printGraph(QObject *)
@@ -225,5 +287,8 @@ void Controller::printGraph(QObject *)
     //: file after it.
     if (!printing::runPrintDialog(printer, window, tr("Unit Circle Graph")))
         return;
-    printing::printGraph(printer, *graphView);
+    const printing::Failure failure
+        = printing::send(printer, [&] { return printing::printGraph(printer, *graphView); });
+    if (!failure.reason.isNull())
+        printing::reportFailure(window, printer, failure);
 }

@@ -5,6 +5,7 @@
 #include <QMarginsF>
 #include <QRectF>
 #include <QSizeF>
+#include <QString>
 
 #include <functional>
 
@@ -46,13 +47,30 @@ void setGraphPassObserver(std::function<void(const GraphPrintPass &)> observer);
 void setMargins(QPrinter &printer);
 
 // What follows an accepted print dialog: the figure of view, with its angle and choices, on one
-// page of the paper the printer holds now, in the printable area within its margins.
-void printFigure(QPrinter &printer, const OrbelView &view);
+// page of the paper the printer holds now, in the printable area within its margins. Answers
+// whether the page was drawn (not whether the print system took it: see send).
+bool printFigure(QPrinter &printer, const OrbelView &view);
 
 // The same for the graph: across the whole printable width, as high as a graph of the designed
 // proportions of the window's is (or the printable height, where that is less), in the middle of
 // the printable area, drawn by the graph's own drawing pass for paper.
-void printGraph(QPrinter &printer, GraphView &graph);
+bool printGraph(QPrinter &printer, GraphView &graph);
+
+// Why a page did not go out, in the user's language: the reason and the print system's own words
+// (or nothing); a null reason where it went out.
+struct Failure
+{
+    QString reason;
+    QString detail;
+};
+
+// One page to the destination the dialog left in printer, drawn by draw: asked first whether the
+// queue can take a job at all, and afterwards whether the job was created. A page printed to a
+// file is judged by its drawing alone.
+Failure send(QPrinter &printer, const std::function<bool()> &draw);
+
+// The failure said in a message attached to window, naming the printer.
+void reportFailure(QWidget *window, const QPrinter &printer, const Failure &failure);
 
 // The print dialog of a request attached to window, for one page of a job named title. Answers
 // whether the user accepted it.

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QProcess>
 #include <QRegularExpression>
@@ -352,6 +353,79 @@ private slots:
         QVERIFY2(std::fabs(left - 33.0) <= 2.0 && std::fabs(right - (paper - 33.0)) <= 2.0,
                  qPrintable(QStringLiteral("from %1 to %2 of %3").arg(left).arg(right).arg(paper)));
         m_window->graphAction()->trigger();
+    }
+
+    // A queue that cannot take the job: the user is told, naming the printer, nothing comes out,
+    // and the program runs on. The queue is made to refuse by the print system's own tools, the
+    // last one while the dialog is open.
+    void aFailedPrintIsSaid_data()
+    {
+        QTest::addColumn<bool>("graph");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("reason");
+        for (const bool graph : { false, true }) {
+            const char *what = graph ? "graph, " : "figure, ";
+            QTest::newRow(QByteArray(what).append("queue rejecting jobs").constData())
+                << graph << QStringLiteral("reject") << QStringLiteral("not accepting jobs");
+            QTest::newRow(QByteArray(what).append("queue stopped").constData())
+                << graph << QStringLiteral("stop") << QStringLiteral("stopped");
+            QTest::newRow(QByteArray(what).append("queue deleted under the dialog").constData())
+                << graph << QStringLiteral("delete") << QStringLiteral("no longer exists");
+        }
+    }
+    void aFailedPrintIsSaid()
+    {
+        QFETCH(bool, graph);
+        QFETCH(QString, fault);
+        QFETCH(QString, reason);
+        if (graph) {
+            m_window->graphAction()->setChecked(true);
+            QTRY_VERIFY(m_window->printGraphAction()->isEnabled());
+        }
+        const auto restore = [this] {
+            run(QStringLiteral("lpadmin"),
+                { QStringLiteral("-p"), m_queue, QStringLiteral("-E"), QStringLiteral("-v"),
+                  QStringLiteral("cups-pdf:/"), QStringLiteral("-m"),
+                  QStringLiteral("lsb/usr/cups-pdf/CUPS-PDF_opt.ppd") });
+            run(QStringLiteral("cupsaccept"), { m_queue });
+            run(QStringLiteral("cupsenable"), { m_queue });
+        };
+        if (fault == QLatin1String("reject"))
+            QCOMPARE(run(QStringLiteral("cupsreject"), { m_queue }).exitCode, 0);
+        else if (fault == QLatin1String("stop"))
+            QCOMPARE(run(QStringLiteral("cupsdisable"), { m_queue }).exitCode, 0);
+        const QStringList before = jobFiles();
+
+        bool seen = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget())) {
+                seen = true;
+                poll.stop();
+                if (fault == QLatin1String("delete"))
+                    run(QStringLiteral("lpadmin"), { QStringLiteral("-x"), m_queue });
+                dialog->accept();
+            }
+        });
+        poll.start(10);
+        if (graph)
+            m_controller->printGraph();
+        else
+            m_controller->print();
+        poll.stop();
+        QVERIFY(seen);
+
+        QMessageBox *box = nullptr;
+        QTRY_VERIFY((box = m_window->findChild<QMessageBox *>()) != nullptr);
+        const QString said = box->text() + QLatin1Char(' ') + box->informativeText();
+        box->accept();
+        restore();
+        if (graph)
+            m_window->graphAction()->setChecked(false);
+        QVERIFY2(said.contains(m_queue) && said.contains(reason), qPrintable(said));
+        QTest::qWait(1500);
+        QCOMPARE(jobFiles(), before);
+        QVERIFY(m_window->isVisible());
     }
 };
 
