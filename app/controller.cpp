@@ -17,6 +17,8 @@
 #include <QDir>
 #include <QEvent>
 #include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 
@@ -85,6 +87,12 @@ int Controller::stateOf(const QAbstractButton *box)
 
 void Controller::awakeFromNib()
 {
+    // Set before the store is first opened, which is when a file that cannot be read is found.
+    platform::Preferences::setProblemHandler(
+        [controller = QPointer<Controller>(this)](const platform::PreferencesProblem &problem) {
+            if (controller)
+                controller->reportPreferencesProblem(problem);
+        });
     platform::Preferences &defaults = platform::Preferences::standard();
     m_restoring = true;
 
@@ -262,6 +270,78 @@ bool Controller::windowShouldClose(QWidget *)
 {
     QCoreApplication::quit();
     return true;
+}
+
+void Controller::savePreferencesAtQuit()
+{
+    m_quitting = true;
+    platform::Preferences::standard().sync();
+}
+
+void Controller::reportPreferencesProblem(const platform::PreferencesProblem &problem)
+{
+    using Problem = platform::PreferencesProblem;
+    const QString file = QDir::toNativeSeparators(problem.fileName);
+    QString text;
+    QString details;
+    if (problem.reading) {
+        text = tr("Your choices could not be read.");
+        if (problem.kind == Problem::TooLarge)
+            //: %1 is the full path of the preferences file.
+            details = tr("\u201c%1\u201d is far larger than a file of choices, so it was not "
+                         "read. Unit Circle starts with its usual settings and puts your "
+                         "choices in its place when you change them.")
+                          .arg(file);
+        else
+            //: %1 is the full path of the preferences file.
+            details = tr("\u201c%1\u201d is not a file. Unit Circle starts with its usual "
+                         "settings, and the choices you make now will not be kept. Remove what "
+                         "stands in its place to keep them again.")
+                          .arg(file);
+    } else {
+        text = tr("Your choices could not be saved.");
+        switch (problem.kind) {
+        case Problem::ReadOnly:
+            //: %1 is the full path of the preferences file.
+            details = tr("\u201c%1\u201d cannot be written: the file or its folder is "
+                         "read-only.")
+                          .arg(file);
+            break;
+        case Problem::NoSpace:
+            //: %1 is the full path of the preferences file.
+            details = tr("\u201c%1\u201d cannot be written: the disk is full.").arg(file);
+            break;
+        case Problem::NotAFile:
+        case Problem::TooLarge:
+            //: %1 is the full path of the preferences file.
+            details = tr("\u201c%1\u201d cannot be written: something that is not a file or "
+                         "folder stands in its way.")
+                          .arg(file);
+            break;
+        case Problem::CannotWrite:
+            //: %1 is the full path of the preferences file.
+            details = tr("\u201c%1\u201d cannot be written.").arg(file);
+            break;
+        }
+        if (!m_quitting)
+            details += QLatin1Char(' ')
+                + tr("Unit Circle runs on, but the choices you make will be lost when it quits.");
+    }
+
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("Unit Circle"), text, QMessageBox::Ok,
+                                m_quitting ? nullptr : window);
+    box->setInformativeText(details);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    if (m_quitting) {
+        // The window is gone and the program ends when the message is read.
+        box->exec();
+        delete box;
+        return;
+    }
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    // Found while the window is still being made: shown once it is.
+    QTimer::singleShot(0, box, [box] { box->open(); });
 }
 
 bool Controller::eventFilter(QObject *watched, QEvent *event)

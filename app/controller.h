@@ -6,6 +6,10 @@
 
 #include <QObject>
 
+namespace platform {
+struct PreferencesProblem;
+}
+
 class GraphView;
 class OrbelView;
 class QAbstractButton;
@@ -54,6 +58,12 @@ public:
     // The close request of the window: ends the application and lets the window close.
     bool windowShouldClose(QWidget *sender = nullptr);
 
+    // After the event loop: the last choices (the window's place) written; where that fails and
+    // the user has not been told yet, a message says so before the program ends.
+    void savePreferencesAtQuit();
+    // The message that says the choices could not be read or written, naming the file and why.
+    void reportPreferencesProblem(const platform::PreferencesProblem &problem);
+
     // The integer a check box stands for: 1 on, 0 off (not Qt::Checked's 2).
     static int stateOf(const QAbstractButton *box);
 
@@ -90,4 +100,5 @@ protected:
 
 private:
     bool m_restoring = false;
+    bool m_quitting = false;
 };

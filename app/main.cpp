@@ -35,5 +35,7 @@ int main(int argc, char *argv[])
     // The size and place it was left in, or one that fits the screen, with the graph as restored.
     window.placement()->restore();
     window.show();
-    return app.exec();
+    const int status = app.exec();
+    controller.savePreferencesAtQuit();
+    return status;
 }

@@ -9,6 +9,7 @@
 #include "view/orbel_view.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
@@ -82,6 +83,42 @@ private slots:
         // A number too large for a finite float, and one too large for a double.
         QTest::newRow("400 digits") << QStringLiteral("1") + QString(400, QLatin1Char('0'));
         QTest::newRow("40 digits") << QStringLiteral("1") + QString(40, QLatin1Char('0'));
+        // Too large for a double, then a fraction of pi: the number is not dropped and pi read.
+        QTest::newRow("310 digits before pi/4")
+            << QStringLiteral("2") + QString(309, QLatin1Char('0')) + QStringLiteral("pi/4");
+        QTest::newRow("310 digits times pi")
+            << QStringLiteral("2") + QString(309, QLatin1Char('0')) + QStringLiteral("*pi");
+        QTest::newRow("pi over 310 digits")
+            << QStringLiteral("pi/2") + QString(309, QLatin1Char('0'));
+    }
+
+    // A paste longer than the field takes is refused whole, never cut into another angle, and
+    // said; what stood in the field stays.
+    void aTooLongPasteIsRefused_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::newRow("one beyond the longest text") << AngleField::longestText + 1;
+        QTest::newRow("beyond what a line holds at all") << 40000;
+    }
+    void aTooLongPasteIsRefused()
+    {
+        QFETCH(int, length);
+        MainWindow window;
+        Controller controller;
+        bindController(controller, window);
+        controller.awakeFromNib();
+        QLineEdit *edit = window.angleField()->lineEdit();
+        edit->selectAll();
+        QTest::keyClicks(edit, QStringLiteral("1.5"));
+        // Starts as an angle and goes on with digits: cut anywhere, it would read as a number.
+        QApplication::clipboard()->setText(QStringLiteral("3") + QString(length - 1, QLatin1Char('1')));
+        edit->paste();
+        QCOMPARE(edit->text(), QStringLiteral("1.5"));
+        QVERIFY(window.angleField()->isMarked());
+        QVERIFY(window.angleField()->message().contains(QString::number(AngleField::longestText)));
+        QApplication::clipboard()->setText(QString(AngleField::longestText - 3, QLatin1Char(' ')));
+        edit->paste();
+        QCOMPARE(edit->text().size(), AngleField::longestText);
     }
 
     void refusesEverythingElse()

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointingDevice>
@@ -24,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -165,7 +167,20 @@ private slots:
         m_beeps = 0;
         platform::setBeepHandler([this] { ++m_beeps; });
     }
-    void cleanup() { platform::setBeepHandler({}); }
+    void cleanup()
+    {
+        platform::setBeepHandler({});
+        // Whatever a test left where the preferences live, the next finds a writable folder.
+        const QString folder = QFileInfo(settingsPath()).path();
+        if (QFileInfo(folder).isFile())
+            QFile::remove(folder);
+        else if (QFileInfo(folder).isDir())
+            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                      | QFileDevice::ExeOwner);
+        if (QFileInfo(settingsPath()).isFile())
+            QFile::setPermissions(settingsPath(),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
 
     void oddSizesDrawFinitely_data();
     void oddSizesDrawFinitely();
@@ -179,6 +194,10 @@ private slots:
     void damagedPreferencesStartCleanAndKeepTheNextChange_data();
     void damagedPreferencesStartCleanAndKeepTheNextChange();
     void unreadablePreferencesStartCleanAndKeepTheNextChange();
+    void preferencesThatAreNoPlainFileAreNotRead_data();
+    void preferencesThatAreNoPlainFileAreNotRead();
+    void preferencesThatCannotBeSavedAreSaidOnce_data();
+    void preferencesThatCannotBeSavedAreSaidOnce();
     void twoRunningCopiesMergeTheirChanges();
 
 private:
@@ -450,6 +469,153 @@ void tst_Robustness::unreadablePreferencesStartCleanAndKeepTheNextChange()
         QFile::setPermissions(settingsPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     QSettings stored(settingsPath(), QSettings::IniFormat);
     QCOMPARE(stored.value(QStringLiteral("prefs_sinCos")).toString(), QStringLiteral("1"));
+}
+
+namespace {
+
+// The messages of the run so far about the preferences, as the user reads them.
+QStringList preferencesMessages(Run &run)
+{
+    QStringList said;
+    for (QMessageBox *box : run.window.findChildren<QMessageBox *>())
+        if (box->text().contains(QLatin1String("choices")))
+            said << box->text() + QLatin1Char(' ') + box->informativeText();
+    return said;
+}
+
+void removeSettingsPath()
+{
+    const QFileInfo info(settingsPath());
+    if (info.isDir())
+        QDir(settingsPath()).removeRecursively();
+    else
+        QFile::remove(settingsPath());
+}
+
+} // namespace
+
+// A folder, a pipe or a huge file where the preferences belong: never opened for reading (a pipe
+// would block the start for good, a huge file fill the memory), the defaults instead, said once.
+// A huge file gives way to the next change; anything else is left as it is.
+void tst_Robustness::preferencesThatAreNoPlainFileAreNotRead_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a folder") << QStringLiteral("folder") << QStringLiteral("is not a file");
+    QTest::newRow("a pipe with no writer") << QStringLiteral("pipe")
+                                           << QStringLiteral("is not a file");
+    QTest::newRow("a file of 2 MiB") << QStringLiteral("huge") << QStringLiteral("far larger");
+}
+
+void tst_Robustness::preferencesThatAreNoPlainFileAreNotRead()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    removeSettingsPath();
+    QDir().mkpath(QFileInfo(settingsPath()).path());
+    if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkdir(settingsPath()));
+    } else if (kind == QLatin1String("pipe")) {
+        QCOMPARE(mkfifo(QFile::encodeName(settingsPath()).constData(), 0600), 0);
+    } else {
+        QByteArray line("prefs_sinCos=1\n");
+        writeSettingsFile(QByteArray("[General]\n") + line.repeated(2 * 1024 * 1024 / line.size()));
+    }
+    platform::Preferences::reset();
+    {
+        Run run;
+        verifyDefinedStart(run);
+        QTRY_COMPARE(preferencesMessages(run).size(), 1);
+        const QString said = preferencesMessages(run).constFirst();
+        QVERIFY2(said.contains(settingsPath()) && said.contains(reason), qPrintable(said));
+        run.window.sinCos()->click();
+        QTest::qWait(50);
+        QCOMPARE(preferencesMessages(run).size(), 1);
+        platform::Preferences::reset();
+    }
+    const QFileInfo after(settingsPath());
+    if (kind == QLatin1String("huge")) {
+        QVERIFY(after.isFile() && after.size() < 1024);
+        QSettings stored(settingsPath(), QSettings::IniFormat);
+        QCOMPARE(stored.value(QStringLiteral("prefs_sinCos")).toString(), QStringLiteral("1"));
+    } else {
+        QCOMPARE(after.isDir(), kind == QLatin1String("folder"));
+        QVERIFY(after.exists() && !after.isFile());
+    }
+    removeSettingsPath();
+    platform::Preferences::reset();
+}
+
+// Writing fails: the user is told at the first change, naming the file and why, and only once
+// however many changes follow; what the file held is not replaced by anything partial.
+void tst_Robustness::preferencesThatCannotBeSavedAreSaidOnce_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a read-only folder") << QStringLiteral("read-only")
+                                        << QStringLiteral("read-only");
+    QTest::newRow("a file where the folder belongs") << QStringLiteral("file as folder")
+                                                     << QStringLiteral("not a file or folder");
+}
+
+void tst_Robustness::preferencesThatCannotBeSavedAreSaidOnce()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    const QString folder = QFileInfo(settingsPath()).path();
+    const QFileDevice::Permissions open = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+        | QFileDevice::ExeOwner | QFileDevice::ReadOther | QFileDevice::ExeOther;
+    const QFileDevice::Permissions readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner
+        | QFileDevice::ReadOther | QFileDevice::ExeOther;
+    QVERIFY(QFile::setPermissions(qEnvironmentVariable("XDG_CONFIG_HOME"), open));
+    const bool readOnlyCase = kind == QLatin1String("read-only");
+    if (readOnlyCase) {
+        writeSettingsFile("[General]\nprefs_standardAngles=1\n");
+        QVERIFY(QFile::setPermissions(settingsPath(), readOnly));
+        QVERIFY(QFile::setPermissions(folder, readOnly));
+    } else {
+        QDir(folder).removeRecursively();
+        QFile file(folder);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    {
+        // Root writes everywhere: the folder is read-only for an unprivileged user. Root again
+        // afterwards, whatever fails in between.
+        struct Unprivileged
+        {
+            bool was = false;
+            ~Unprivileged()
+            {
+                if (was)
+                    QVERIFY(seteuid(0) == 0);
+            }
+        } unprivileged;
+        if (readOnlyCase && geteuid() == 0) {
+            QVERIFY(seteuid(65534) == 0);
+            unprivileged.was = true;
+        }
+
+        platform::Preferences::reset();
+        {
+            Run run;
+            run.window.sinCos()->click();
+            QTRY_COMPARE(preferencesMessages(run).size(), 1);
+            run.window.standardAngles()->click();
+            QTest::qWait(50);
+            QCOMPARE(preferencesMessages(run).size(), 1);
+            const QString said = preferencesMessages(run).constFirst();
+            QVERIFY2(said.contains(QLatin1String("could not be saved"))
+                         && said.contains(settingsPath()) && said.contains(reason),
+                     qPrintable(said));
+            QVERIFY(!platform::Preferences::standard().sync());
+            platform::Preferences::reset();
+        }
+    }
+    if (readOnlyCase) {
+        QFile file(settingsPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("[General]\nprefs_standardAngles=1\n"));
+    }
 }
 
 UNITCIRCLE_TEST_MAIN_WITH_PREFERENCES(tst_Robustness)

@@ -37,6 +37,16 @@
         <extracomment>The angle field&apos;s tool tip as a screen reader says it.</extracomment>
         <translation>Geben Sie einen Winkel ein, etwa 3 Pi durch 4, 2 Pi, 1,2, 135 Grad oder minus 90 Grad, und drücken Sie die Eingabetaste</translation>
     </message>
+    <message>
+        <source>That is too long for an angle: the field takes at most %1 characters.</source>
+        <extracomment>Beside the angle field when the user pastes or types more than it takes.</extracomment>
+        <translation>Das ist zu lang für einen Winkel: Das Feld nimmt höchstens %1 Zeichen auf.</translation>
+    </message>
+    <message>
+        <source>Too long for an angle. The field takes at most %1 characters.</source>
+        <extracomment>What a screen reader says when the text pasted into the angle field was refused as too long.</extracomment>
+        <translation>Zu lang für einen Winkel. Das Feld nimmt höchstens %1 Zeichen auf.</translation>
+    </message>
 </context>
 <context>
     <name>Controller</name>
@@ -114,6 +124,77 @@
         <source>Unit Circle Graph</source>
         <extracomment>The title of the print job of the graph: the queue lists it and a PDF printer names its file after it.</extracomment>
         <translation>Einheitskreis – Graph</translation>
+    </message>
+    <message>
+        <source>Your choices could not be read.</source>
+        <translation>Ihre Einstellungen konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>“%1” is far larger than a file of choices, so it was not read. Unit Circle starts with its usual settings and puts your choices in its place when you change them.</source>
+        <extracomment>%1 is the full path of the preferences file.</extracomment>
+        <translation>„%1“ ist viel größer als eine Einstellungsdatei und wurde daher nicht gelesen. Einheitskreis startet mit seinen üblichen Einstellungen und legt Ihre Einstellungen an ihre Stelle, sobald Sie sie ändern.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a file. Unit Circle starts with its usual settings, and the choices you make now will not be kept. Remove what stands in its place to keep them again.</source>
+        <extracomment>%1 is the full path of the preferences file.</extracomment>
+        <translation>„%1“ ist keine Datei. Einheitskreis startet mit seinen üblichen Einstellungen, und was Sie jetzt einstellen, wird nicht gespeichert. Entfernen Sie, was an ihrer Stelle steht, damit Ihre Einstellungen wieder gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Your choices could not be saved.</source>
+        <translation>Ihre Einstellungen konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be written: the file or its folder is read-only.</source>
+        <extracomment>%1 is the full path of the preferences file.</extracomment>
+        <translation>„%1“ kann nicht geschrieben werden: Die Datei oder ihr Ordner ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be written: the disk is full.</source>
+        <extracomment>%1 is the full path of the preferences file.</extracomment>
+        <translation>„%1“ kann nicht geschrieben werden: Der Datenträger ist voll.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be written: something that is not a file or folder stands in its way.</source>
+        <extracomment>%1 is the full path of the preferences file.</extracomment>
+        <translation>„%1“ kann nicht geschrieben werden: Etwas, das weder Datei noch Ordner ist, steht im Weg.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be written.</source>
+        <extracomment>%1 is the full path of the preferences file.</extracomment>
+        <translation>„%1“ kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Unit Circle runs on, but the choices you make will be lost when it quits.</source>
+        <translation>Einheitskreis läuft weiter, aber Ihre Einstellungen gehen beim Beenden verloren.</translation>
+    </message>
+    <message>
+        <source>The printer is not accepting jobs.</source>
+        <translation>Der Drucker nimmt keine Aufträge an.</translation>
+    </message>
+    <message>
+        <source>The printer is stopped, so nothing was sent to it. Start it again, then print once more.</source>
+        <translation>Der Drucker ist angehalten, daher wurde nichts an ihn gesendet. Starten Sie ihn wieder und drucken Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>The printer no longer exists. Choose another printer.</source>
+        <translation>Den Drucker gibt es nicht mehr. Wählen Sie einen anderen Drucker.</translation>
+    </message>
+    <message>
+        <source>The print system cannot be reached.</source>
+        <translation>Das Drucksystem ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>The page could not be made for this paper and printer.</source>
+        <translation>Die Seite konnte für dieses Papier und diesen Drucker nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>The print system did not take the job.</source>
+        <translation>Das Drucksystem hat den Auftrag nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>Nothing was printed on “%1”.</source>
+        <extracomment>%1 is the name of the printer, or of the file printed to.</extracomment>
+        <translation>Auf „%1“ wurde nichts gedruckt.</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,16 @@
         <extracomment>The angle field&apos;s tool tip as a screen reader says it.</extracomment>
         <translation>Escriba un ángulo, como 3 pi sobre 4, 2 pi, 1,2, 135 grados o menos 90 grados, y pulse Intro</translation>
     </message>
+    <message>
+        <source>That is too long for an angle: the field takes at most %1 characters.</source>
+        <extracomment>Beside the angle field when the user pastes or types more than it takes.</extracomment>
+        <translation>Es demasiado largo para un ángulo: el campo admite como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>Too long for an angle. The field takes at most %1 characters.</source>
+        <extracomment>What a screen reader says when the text pasted into the angle field was refused as too long.</extracomment>
+        <translation>Demasiado largo para un ángulo. El campo admite como máximo %1 caracteres.</translation>
+    </message>
 </context>
 <context>
     <name>Controller</name>
@@ -114,6 +124,77 @@
         <source>Unit Circle Graph</source>
         <extracomment>The title of the print job of the graph: the queue lists it and a PDF printer names its file after it.</extracomment>
         <translation>Circunferencia unitaria – gráfica</translation>
+    </message>
+    <message>
+        <source>Your choices could not be read.</source>
+        <translation>No se pudieron leer sus preferencias.</translation>
+    </message>
+    <message>
+        <source>“%1” is far larger than a file of choices, so it was not read. Unit Circle starts with its usual settings and puts your choices in its place when you change them.</source>
+        <extracomment>%1 is the full path of the preferences file.</extracomment>
+        <translation>«%1» es mucho más grande que un archivo de preferencias, así que no se leyó. Circunferencia unitaria empieza con sus ajustes habituales y guarda allí sus preferencias cuando las cambie.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a file. Unit Circle starts with its usual settings, and the choices you make now will not be kept. Remove what stands in its place to keep them again.</source>
+        <extracomment>%1 is the full path of the preferences file.</extracomment>
+        <translation>«%1» no es un archivo. Circunferencia unitaria empieza con sus ajustes habituales, y las preferencias que elija ahora no se guardarán. Quite lo que ocupa su lugar para que vuelvan a guardarse.</translation>
+    </message>
+    <message>
+        <source>Your choices could not be saved.</source>
+        <translation>No se pudieron guardar sus preferencias.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be written: the file or its folder is read-only.</source>
+        <extracomment>%1 is the full path of the preferences file.</extracomment>
+        <translation>No se puede escribir «%1»: el archivo o su carpeta son de solo lectura.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be written: the disk is full.</source>
+        <extracomment>%1 is the full path of the preferences file.</extracomment>
+        <translation>No se puede escribir «%1»: el disco está lleno.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be written: something that is not a file or folder stands in its way.</source>
+        <extracomment>%1 is the full path of the preferences file.</extracomment>
+        <translation>No se puede escribir «%1»: algo que no es un archivo ni una carpeta ocupa su camino.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be written.</source>
+        <extracomment>%1 is the full path of the preferences file.</extracomment>
+        <translation>No se puede escribir «%1».</translation>
+    </message>
+    <message>
+        <source>Unit Circle runs on, but the choices you make will be lost when it quits.</source>
+        <translation>Circunferencia unitaria sigue funcionando, pero las preferencias que elija se perderán al salir.</translation>
+    </message>
+    <message>
+        <source>The printer is not accepting jobs.</source>
+        <translation>La impresora no acepta trabajos.</translation>
+    </message>
+    <message>
+        <source>The printer is stopped, so nothing was sent to it. Start it again, then print once more.</source>
+        <translation>La impresora está detenida, así que no se le envió nada. Vuelva a iniciarla e imprima otra vez.</translation>
+    </message>
+    <message>
+        <source>The printer no longer exists. Choose another printer.</source>
+        <translation>La impresora ya no existe. Elija otra impresora.</translation>
+    </message>
+    <message>
+        <source>The print system cannot be reached.</source>
+        <translation>No se puede acceder al sistema de impresión.</translation>
+    </message>
+    <message>
+        <source>The page could not be made for this paper and printer.</source>
+        <translation>No se pudo preparar la página para este papel y esta impresora.</translation>
+    </message>
+    <message>
+        <source>The print system did not take the job.</source>
+        <translation>El sistema de impresión no aceptó el trabajo.</translation>
+    </message>
+    <message>
+        <source>Nothing was printed on “%1”.</source>
+        <extracomment>%1 is the name of the printer, or of the file printed to.</extracomment>
+        <translation>No se imprimió nada en «%1».</translation>
     </message>
 </context>
 <context>

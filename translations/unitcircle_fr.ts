@@ -37,6 +37,16 @@
         <extracomment>The angle field&apos;s tool tip as a screen reader says it.</extracomment>
         <translation>Saisissez un angle, comme 3 pi sur 4, 2 pi, 1,2, 135 degrés ou moins 90 degrés, puis appuyez sur Entrée</translation>
     </message>
+    <message>
+        <source>That is too long for an angle: the field takes at most %1 characters.</source>
+        <extracomment>Beside the angle field when the user pastes or types more than it takes.</extracomment>
+        <translation>C’est trop long pour un angle : le champ accepte au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>Too long for an angle. The field takes at most %1 characters.</source>
+        <extracomment>What a screen reader says when the text pasted into the angle field was refused as too long.</extracomment>
+        <translation>Trop long pour un angle. Le champ accepte au plus %1 caractères.</translation>
+    </message>
 </context>
 <context>
     <name>Controller</name>
@@ -114,6 +124,77 @@
         <source>Unit Circle Graph</source>
         <extracomment>The title of the print job of the graph: the queue lists it and a PDF printer names its file after it.</extracomment>
         <translation>Cercle trigonométrique – graphique</translation>
+    </message>
+    <message>
+        <source>Your choices could not be read.</source>
+        <translation>Vos choix n’ont pas pu être lus.</translation>
+    </message>
+    <message>
+        <source>“%1” is far larger than a file of choices, so it was not read. Unit Circle starts with its usual settings and puts your choices in its place when you change them.</source>
+        <extracomment>%1 is the full path of the preferences file.</extracomment>
+        <translation>« %1 » est bien plus grand qu’un fichier de préférences ; il n’a donc pas été lu. Cercle trigonométrique démarre avec ses réglages habituels et y enregistrera vos choix dès que vous les modifierez.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a file. Unit Circle starts with its usual settings, and the choices you make now will not be kept. Remove what stands in its place to keep them again.</source>
+        <extracomment>%1 is the full path of the preferences file.</extracomment>
+        <translation>« %1 » n’est pas un fichier. Cercle trigonométrique démarre avec ses réglages habituels, et les choix que vous ferez maintenant ne seront pas conservés. Supprimez ce qui se trouve à sa place pour qu’ils le soient de nouveau.</translation>
+    </message>
+    <message>
+        <source>Your choices could not be saved.</source>
+        <translation>Vos choix n’ont pas pu être enregistrés.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be written: the file or its folder is read-only.</source>
+        <extracomment>%1 is the full path of the preferences file.</extracomment>
+        <translation>« %1 » ne peut pas être écrit : le fichier ou son dossier est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be written: the disk is full.</source>
+        <extracomment>%1 is the full path of the preferences file.</extracomment>
+        <translation>« %1 » ne peut pas être écrit : le disque est plein.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be written: something that is not a file or folder stands in its way.</source>
+        <extracomment>%1 is the full path of the preferences file.</extracomment>
+        <translation>« %1 » ne peut pas être écrit : quelque chose qui n’est ni un fichier ni un dossier se trouve sur son chemin.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be written.</source>
+        <extracomment>%1 is the full path of the preferences file.</extracomment>
+        <translation>« %1 » ne peut pas être écrit.</translation>
+    </message>
+    <message>
+        <source>Unit Circle runs on, but the choices you make will be lost when it quits.</source>
+        <translation>Cercle trigonométrique continue, mais les choix que vous faites seront perdus à sa fermeture.</translation>
+    </message>
+    <message>
+        <source>The printer is not accepting jobs.</source>
+        <translation>L’imprimante n’accepte pas de travaux.</translation>
+    </message>
+    <message>
+        <source>The printer is stopped, so nothing was sent to it. Start it again, then print once more.</source>
+        <translation>L’imprimante est arrêtée ; rien ne lui a donc été envoyé. Redémarrez-la, puis imprimez de nouveau.</translation>
+    </message>
+    <message>
+        <source>The printer no longer exists. Choose another printer.</source>
+        <translation>L’imprimante n’existe plus. Choisissez une autre imprimante.</translation>
+    </message>
+    <message>
+        <source>The print system cannot be reached.</source>
+        <translation>Le système d’impression est injoignable.</translation>
+    </message>
+    <message>
+        <source>The page could not be made for this paper and printer.</source>
+        <translation>La page n’a pas pu être préparée pour ce papier et cette imprimante.</translation>
+    </message>
+    <message>
+        <source>The print system did not take the job.</source>
+        <translation>Le système d’impression n’a pas accepté le travail.</translation>
+    </message>
+    <message>
+        <source>Nothing was printed on “%1”.</source>
+        <extracomment>%1 is the name of the printer, or of the file printed to.</extracomment>
+        <translation>Rien n’a été imprimé sur « %1 ».</translation>
     </message>
 </context>
 <context>

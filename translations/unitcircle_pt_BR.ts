@@ -37,6 +37,16 @@
         <extracomment>The angle field&apos;s tool tip as a screen reader says it.</extracomment>
         <translation>Digite um ângulo, como 3 pi sobre 4, 2 pi, 1,2, 135 graus ou menos 90 graus, e tecle Enter</translation>
     </message>
+    <message>
+        <source>That is too long for an angle: the field takes at most %1 characters.</source>
+        <extracomment>Beside the angle field when the user pastes or types more than it takes.</extracomment>
+        <translation>É longo demais para um ângulo: o campo aceita no máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>Too long for an angle. The field takes at most %1 characters.</source>
+        <extracomment>What a screen reader says when the text pasted into the angle field was refused as too long.</extracomment>
+        <translation>Longo demais para um ângulo. O campo aceita no máximo %1 caracteres.</translation>
+    </message>
 </context>
 <context>
     <name>Controller</name>
@@ -114,6 +124,77 @@
         <source>Unit Circle Graph</source>
         <extracomment>The title of the print job of the graph: the queue lists it and a PDF printer names its file after it.</extracomment>
         <translation>Ciclo Trigonométrico – gráfico</translation>
+    </message>
+    <message>
+        <source>Your choices could not be read.</source>
+        <translation>Não foi possível ler suas preferências.</translation>
+    </message>
+    <message>
+        <source>“%1” is far larger than a file of choices, so it was not read. Unit Circle starts with its usual settings and puts your choices in its place when you change them.</source>
+        <extracomment>%1 is the full path of the preferences file.</extracomment>
+        <translation>“%1” é muito maior que um arquivo de preferências, por isso não foi lido. Ciclo Trigonométrico começa com as configurações habituais e grava ali suas preferências quando você as alterar.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a file. Unit Circle starts with its usual settings, and the choices you make now will not be kept. Remove what stands in its place to keep them again.</source>
+        <extracomment>%1 is the full path of the preferences file.</extracomment>
+        <translation>“%1” não é um arquivo. Ciclo Trigonométrico começa com as configurações habituais, e as preferências que você escolher agora não serão guardadas. Remova o que está no lugar dele para que voltem a ser guardadas.</translation>
+    </message>
+    <message>
+        <source>Your choices could not be saved.</source>
+        <translation>Não foi possível salvar suas preferências.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be written: the file or its folder is read-only.</source>
+        <extracomment>%1 is the full path of the preferences file.</extracomment>
+        <translation>Não é possível gravar “%1”: o arquivo ou a pasta dele é somente leitura.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be written: the disk is full.</source>
+        <extracomment>%1 is the full path of the preferences file.</extracomment>
+        <translation>Não é possível gravar “%1”: o disco está cheio.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be written: something that is not a file or folder stands in its way.</source>
+        <extracomment>%1 is the full path of the preferences file.</extracomment>
+        <translation>Não é possível gravar “%1”: algo que não é arquivo nem pasta está no caminho.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be written.</source>
+        <extracomment>%1 is the full path of the preferences file.</extracomment>
+        <translation>Não é possível gravar “%1”.</translation>
+    </message>
+    <message>
+        <source>Unit Circle runs on, but the choices you make will be lost when it quits.</source>
+        <translation>Ciclo Trigonométrico continua funcionando, mas as preferências escolhidas serão perdidas ao sair.</translation>
+    </message>
+    <message>
+        <source>The printer is not accepting jobs.</source>
+        <translation>A impressora não está aceitando trabalhos.</translation>
+    </message>
+    <message>
+        <source>The printer is stopped, so nothing was sent to it. Start it again, then print once more.</source>
+        <translation>A impressora está parada, por isso nada foi enviado a ela. Inicie-a de novo e imprima outra vez.</translation>
+    </message>
+    <message>
+        <source>The printer no longer exists. Choose another printer.</source>
+        <translation>A impressora não existe mais. Escolha outra impressora.</translation>
+    </message>
+    <message>
+        <source>The print system cannot be reached.</source>
+        <translation>Não é possível acessar o sistema de impressão.</translation>
+    </message>
+    <message>
+        <source>The page could not be made for this paper and printer.</source>
+        <translation>Não foi possível preparar a página para este papel e esta impressora.</translation>
+    </message>
+    <message>
+        <source>The print system did not take the job.</source>
+        <translation>O sistema de impressão não aceitou o trabalho.</translation>
+    </message>
+    <message>
+        <source>Nothing was printed on “%1”.</source>
+        <extracomment>%1 is the name of the printer, or of the file printed to.</extracomment>
+        <translation>Nada foi impresso em “%1”.</translation>
     </message>
 </context>
 <context>

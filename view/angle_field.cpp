@@ -9,11 +9,42 @@
 #include "view/spoken_words.h"
 
 #include <QAccessible>
+#include <QValidator>
 #include <QEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+
+#include <functional>
+#include <utility>
+
+namespace {
+
+// Refuses an edit that makes the text longer than the field takes: the line is left as it was
+// before the edit, instead of keeping the start of a long paste. The line cuts what it is given
+// to its maximum length before asking, so that length is one beyond the longest text taken.
+class LengthValidator : public QValidator
+{
+public:
+    LengthValidator(std::function<void()> refused, QObject *parent)
+        : QValidator(parent)
+        , m_refused(std::move(refused))
+    { }
+
+    State validate(QString &input, int &) const override
+    {
+        if (input.size() <= AngleField::longestText)
+            return Acceptable;
+        m_refused();
+        return Invalid;
+    }
+
+private:
+    std::function<void()> m_refused;
+};
+
+} // namespace
 
 AngleField::AngleField(QWidget *parent)
     : QWidget(parent)
@@ -37,6 +68,19 @@ AngleField::AngleField(QWidget *parent)
     m_message->setObjectName(QStringLiteral("angleMessage"));
     m_message->hide();
     m_edit->installEventFilter(this);
+    m_edit->setMaxLength(longestText + 1);
+    m_edit->setValidator(new LengthValidator(
+        [this] {
+            //: Beside the angle field when the user pastes or types more than it takes.
+            setMessage(tr("That is too long for an angle: the field takes at most %1 characters.")
+                           .arg(longestText),
+                       //: What a screen reader says when the text pasted into the angle field
+                       //: was refused as too long.
+                       tr("Too long for an angle. The field takes at most %1 characters.")
+                           .arg(longestText),
+                       true);
+        },
+        m_edit));
     connect(m_edit, &QLineEdit::returnPressed, this, &AngleField::commit);
     // Editing takes away the mark: it was about the text that was there.
     connect(m_edit, &QLineEdit::textEdited, this, [this] {

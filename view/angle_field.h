@@ -21,6 +21,10 @@ public:
     // The circle view whose angle the field shows and sets; not owned.
     void setOrbelView(OrbelView *view);
 
+    // The longest text the field takes: far beyond any angle, short enough that nothing a user
+    // pastes by mistake is cut into another angle.
+    static constexpr int longestText = 256;
+
     QLineEdit *lineEdit() const { return m_edit; }
     // The message below the line: empty, the angle's coterminal form, or what the field reads.
     QString message() const;

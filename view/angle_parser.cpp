@@ -65,6 +65,10 @@ struct Reader
     const std::string &s;
     size_t at = 0;
 
+    // A number was there but is none a float can hold: the whole text is refused, never read as
+    // if the number were absent.
+    bool unreadable = false;
+
     bool done() const { return at == s.size(); }
     bool take(const char *word)
     {
@@ -97,7 +101,10 @@ struct Reader
         const char *first = s.data() + start;
         const std::from_chars_result r = std::from_chars(first, s.data() + at, value);
         // What a float cannot hold is no angle the figure could show, whatever its unit.
-        return r.ec == std::errc() && r.ptr == s.data() + at && std::fabs(value) <= double(FLT_MAX);
+        if (r.ec == std::errc() && r.ptr == s.data() + at && std::fabs(value) <= double(FLT_MAX))
+            return true;
+        unreadable = true;
+        return false;
     }
     // The longest of the words that stands here.
     bool unitWord(const char *const *words)
@@ -129,6 +136,8 @@ ParsedAngle parseAngle(const QString &text, int angleUnit)
     double value = 0.0;
     double multiple = 1.0;
     const bool hasNumber = r.number(multiple);
+    if (r.unreadable)
+        return result;
     const size_t beforePi = r.at;
     const bool times = r.take("*");
     if (r.take("pi")) {
