@@ -1,9 +1,9 @@
 // Export and copy of the figure and of the graph: PNG at twice the pixel density, SVG and vector
 // PDF, each drawn by the same pass as the screen.
-#include "view/figure_export.h"
+#include "app/figure_export.h"
 
 #include "platform/graphics.h"
-#include "view/graph_view.h"
+#include "graph/graph_view.h"
 #include "view/orbel_view.h"
 
 #include <QCoreApplication>

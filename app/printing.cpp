@@ -7,7 +7,7 @@
 #include "app/controller.h"
 
 #include "platform/graphics.h"
-#include "view/graph_view.h"
+#include "graph/graph_view.h"
 #include "view/orbel_view.h"
 
 #include <QCoreApplication>

@@ -2,9 +2,10 @@
 // the curves and their legend (the parts that only change with the size, the unit and the curves
 // shown, kept as an image on screen), then the current angle: its marker, a dot on each curve and
 // the values.
-#include "view/graph_view.h"
+#include "graph/graph_view.h"
 
-#include "view/figure_values.h"
+#include "trig/exact_values.h"
+#include "view/figure_colours.h"
 #include "view/orbel_view.h"
 
 #include <QPainter>

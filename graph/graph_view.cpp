@@ -1,11 +1,11 @@
 // The graph as a widget: it follows the circle view's angle, sets the angle under the pointer
 // while the user presses or drags in the plotting area, and turns it from the keyboard with the
 // circle view's own steps.
-#include "view/graph_view.h"
+#include "graph/graph_view.h"
 
 #include "platform/accessibility_events.h"
 #include "view/orbel_view.h"
-#include "view/spoken_words.h"
+#include "trig/spoken_words.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -26,7 +26,7 @@ GraphView::GraphView(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    OrbelView::installAccessibility();
+    installAccessibility();
     //: What a screen reader calls the graph; it begins with the word for a graph.
     setAccessibleName(tr("Graph of the cosine, the sine and the tangent"));
 }

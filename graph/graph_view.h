@@ -23,6 +23,9 @@ public:
 
     explicit GraphView(QWidget *parent = nullptr);
 
+    // Makes the graph a slider for assistive technology, as the circle view is one.
+    static void installAccessibility();
+
     // The circle view whose angle the graph shows and drives.
     void setOrbelView(OrbelView *view);
     OrbelView *orbelView() const { return m_view; }

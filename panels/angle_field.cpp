@@ -1,12 +1,12 @@
 // The field sets the angle only through the circle view's setTheta, so the snapping, the label,
 // the winding state and everything that follows the view (the graph, the spoken text) are the
 // same as for any other change.
-#include "view/angle_field.h"
+#include "panels/angle_field.h"
 
 #include "platform/accessibility_events.h"
-#include "view/angle_parser.h"
+#include "trig/angle_parser.h"
 #include "view/orbel_view.h"
-#include "view/spoken_words.h"
+#include "trig/spoken_words.h"
 
 #include <QAccessible>
 #include <QEvent>

@@ -1,10 +1,10 @@
 // The panel asks through the circle view: angles are named as the view names them, in the unit
 // it shows, and a wrong place is corrected by setting the view's angle, so the student sees it.
-#include "view/practice_panel.h"
+#include "panels/practice_panel.h"
 
 #include "platform/accessibility_events.h"
 #include "view/orbel_view.h"
-#include "view/spoken_words.h"
+#include "trig/spoken_words.h"
 
 #include <QAccessible>
 #include <QApplication>

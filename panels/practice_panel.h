@@ -4,7 +4,7 @@
 // it through the button that has the focus, so that the user need not move.
 #pragma once
 
-#include "view/practice.h"
+#include "trig/practice.h"
 
 #include <QPointer>
 #include <QWidget>

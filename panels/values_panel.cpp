@@ -1,10 +1,10 @@
 // Each line is a label whose text uses the summary panel's notation (the minus sign, the radical,
 // the division slash) and whose accessible name says the same in words.
-#include "view/values_panel.h"
+#include "panels/values_panel.h"
 
-#include "view/figure_values.h"
+#include "trig/exact_values.h"
 #include "view/orbel_view.h"
-#include "view/spoken_words.h"
+#include "trig/spoken_words.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // Choosing the pitch, the tick and when the stream is open.
-#include "app/sound_controller.h"
+#include "sound/sound_controller.h"
 
-#include "platform/tone_output.h"
+#include "sound/tone_output.h"
 #include "view/orbel_view.h"
 
 #include <algorithm>

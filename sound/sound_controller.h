@@ -5,7 +5,7 @@
 // off.
 #pragma once
 
-#include "app/turn_sweep.h"
+#include "sound/turn_sweep.h"
 #include "platform/geometry.h"
 
 #include <QObject>

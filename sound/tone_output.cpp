@@ -1,5 +1,5 @@
 // The synthesis of the tone, sample by sample, and the audio sink that plays it.
-#include "platform/tone_output.h"
+#include "sound/tone_output.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>

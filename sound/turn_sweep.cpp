@@ -1,6 +1,6 @@
 // The turn's clock: each step puts the point where the elapsed time says, so a slow frame delays
 // nothing and the turn always lasts its duration.
-#include "app/turn_sweep.h"
+#include "sound/turn_sweep.h"
 
 #include "view/orbel_view.h"
 

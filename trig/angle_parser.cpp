@@ -3,7 +3,7 @@
 //   [sign] ( [number] [*] pi [/ number] [rad] | number [° | deg | rad] ).
 // Numbers are read with std::from_chars, which ignores the C library's locale: Qt sets it from
 // the environment, and strtod would then take "2.5" for 2 on a German desktop.
-#include "view/angle_parser.h"
+#include "trig/angle_parser.h"
 
 #include <cfloat>
 #include <charconv>

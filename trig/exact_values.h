@@ -1,8 +1,7 @@
-// What the view's texts share: the platform's named colours, and how a cosine or sine value is
-// classified for display (its sign, and whether it is one of the exact forms).
+// What the figure's texts share: how a cosine or sine value is classified for display (its sign,
+// and whether it is one of the exact forms), and the exact values of the six functions.
 #pragma once
 
-#include <QColor>
 #include <QString>
 
 #include <algorithm>
@@ -11,39 +10,6 @@
 #include <optional>
 
 namespace figure {
-
-inline QColor white()
-{
-    return QColor(255, 255, 255);
-}
-inline QColor black()
-{
-    return QColor(0, 0, 0);
-}
-inline QColor grey()
-{
-    return QColor::fromRgbF(0.5f, 0.5f, 0.5f);
-}
-inline QColor darkGrey()
-{
-    return QColor::fromRgbF(1.0f / 3.0f, 1.0f / 3.0f, 1.0f / 3.0f);
-}
-inline QColor lightGrey()
-{
-    return QColor::fromRgbF(2.0f / 3.0f, 2.0f / 3.0f, 2.0f / 3.0f);
-}
-inline QColor red()
-{
-    return QColor(255, 0, 0);
-}
-inline QColor blue()
-{
-    return QColor(0, 0, 255);
-}
-inline QColor magenta()
-{
-    return QColor(255, 0, 255);
-}
 
 // A value shows a minus sign only below -0.0001: the single-precision cosine of pi/2, a tiny
 // negative number, shows none.

@@ -1,6 +1,6 @@
 // The questions are drawn from the sixteen standard angles of a turn; value and place questions
 // also use their negative forms (−3π∕4), as a class does.
-#include "view/practice.h"
+#include "trig/practice.h"
 
 #include <algorithm>
 #include <array>

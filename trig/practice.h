@@ -4,7 +4,7 @@
 // whose sine is positive."). Which answers are right is decided here; the panel asks and tells.
 #pragma once
 
-#include "view/figure_values.h"
+#include "trig/exact_values.h"
 
 #include <random>
 #include <vector>

@@ -1,6 +1,6 @@
 // The words of speech and the numbers in them. Every text is translated in the context of the
 // circle view, whose spoken text these words make up.
-#include "view/spoken_words.h"
+#include "trig/spoken_words.h"
 
 #include <QCoreApplication>
 

@@ -4,7 +4,7 @@
 // separator in most languages; these words say the same thing in the interface language.
 #pragma once
 
-#include "view/figure_values.h"
+#include "trig/exact_values.h"
 
 #include <QLocale>
 #include <QString>

@@ -7,7 +7,7 @@
 #include "platform/preferences.h"
 #include "platform/workspace.h"
 #include "test_support.h"
-#include "view/graph_view.h"
+#include "graph/graph_view.h"
 #include "view/orbel_view.h"
 
 #include <QAccessible>

@@ -1,5 +1,5 @@
 // Export of the figure to PNG, SVG and PDF, and what happens when the file cannot be written.
-#include "view/figure_export.h"
+#include "app/figure_export.h"
 #include "view/orbel_view.h"
 
 #include <QDir>

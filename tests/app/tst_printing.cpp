@@ -6,7 +6,7 @@
 #include "app/printing.h"
 #include "platform/preferences.h"
 #include "test_support.h"
-#include "view/graph_view.h"
+#include "graph/graph_view.h"
 #include "view/orbel_view.h"
 
 #include <QAction>

@@ -8,7 +8,7 @@
 #include "app/window_geometry.h"
 #include "platform/preferences.h"
 #include "test_support.h"
-#include "view/graph_view.h"
+#include "graph/graph_view.h"
 #include "view/orbel_view.h"
 
 #include <QAbstractButton>

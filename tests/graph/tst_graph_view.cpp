@@ -2,8 +2,8 @@
 // graph and by the circle's keys; the tangent's value texts; the graph as a slider for assistive
 // technology; and its export.
 #include "test_support.h"
-#include "view/figure_export.h"
-#include "view/graph_view.h"
+#include "app/figure_export.h"
+#include "graph/graph_view.h"
 #include "view/orbel_view.h"
 
 #include <QAccessible>

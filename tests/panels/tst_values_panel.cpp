@@ -3,7 +3,7 @@
 // shown, each line with its words for a screen reader; it follows the view's angle and unit.
 #include "test_support.h"
 #include "view/orbel_view.h"
-#include "view/values_panel.h"
+#include "panels/values_panel.h"
 
 #include <QLabel>
 #include <QTextDocument>

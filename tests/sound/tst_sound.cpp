@@ -4,10 +4,10 @@
 // choice. The tone goes to a recording stand-in here; the real stack is tests/realstack/sound.py.
 #include "app/controller.h"
 #include "app/main_window.h"
-#include "app/sound_controller.h"
-#include "app/turn_sweep.h"
+#include "sound/sound_controller.h"
+#include "sound/turn_sweep.h"
 #include "platform/preferences.h"
-#include "platform/tone_output.h"
+#include "sound/tone_output.h"
 #include "test_support.h"
 #include "view/orbel_view.h"
 
