@@ -3,7 +3,7 @@
 // drawing pass.
 #include "app/controller.h"
 
-#include "view/figure_export.h"
+#include "app/figure_export.h"
 #include "view/orbel_view.h"
 
 #include <QClipboard>

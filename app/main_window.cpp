@@ -4,12 +4,12 @@
 #include "app/controller.h"
 #include "app/views_layout.h"
 #include "app/window_geometry.h"
-#include "app/sound_controller.h"
+#include "sound/sound_controller.h"
 #include "ui_mainwindow.h"
-#include "view/angle_field.h"
-#include "view/graph_view.h"
-#include "view/practice_panel.h"
-#include "view/values_panel.h"
+#include "panels/angle_field.h"
+#include "graph/graph_view.h"
+#include "panels/practice_panel.h"
+#include "panels/values_panel.h"
 
 #include <QActionGroup>
 #include <QEvent>

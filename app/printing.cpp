@@ -7,8 +7,8 @@
 #include "app/controller.h"
 
 #include "platform/graphics.h"
+#include "graph/graph_view.h"
 #include "platform/print_queue.h"
-#include "view/graph_view.h"
 #include "view/orbel_view.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 // The translators: English plurals first, then the user's language for the program and for Qt.
 #include "app/translations.h"
 
-#include "view/spoken_words.h"
+#include "trig/spoken_words.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -2,10 +2,10 @@
 // surds are drawn), beside the floor of the same image only filled white; process for one pointer
 // position; and a press, drags and a release delivered as Qt events, each repainted, with and
 // without the graph and with sound on and off.
-#include "app/sound_controller.h"
+#include "sound/sound_controller.h"
 #include "platform/graphics.h"
-#include "platform/tone_output.h"
-#include "view/graph_view.h"
+#include "sound/tone_output.h"
+#include "graph/graph_view.h"
 #include "view/orbel_view.h"
 
 #include <QApplication>

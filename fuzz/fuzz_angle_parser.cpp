@@ -5,7 +5,7 @@
 // label.
 #include "fuzz_support.h"
 
-#include "view/angle_parser.h"
+#include "trig/angle_parser.h"
 #include "view/orbel_view.h"
 
 #include <cmath>

@@ -14,7 +14,8 @@ for ts in "$@"; do
   # Entries the sources no longer have are dropped, unless the caller wants to see them.
   [ -n "${KEEP_VANISHED:-}" ] || options+=(-no-obsolete)
   case $(basename "$ts") in *_en.ts) options+=(-pluralonly) ;; esac
-  "$lupdate" "${options[@]}" -I "$root" "$root/app" "$root/view" "$root/platform" "$root/resources" \
+  "$lupdate" "${options[@]}" -I "$root" "$root/app" "$root/trig" "$root/view" "$root/graph" \
+    "$root/panels" "$root/sound" "$root/platform" "$root/resources" \
     -ts "$ts" || status=1
 done
 exit $status

@@ -1,17 +1,15 @@
-// The views as assistive technology sees them: the circle view, a slider named "Unit circle", and
-// the graph, a slider named "Graph…", whose value is the angle in the unit shown, and a spoken
-// text in plain words ("theta 3 pi over 4, cosine minus root 2 over 2, sine root 2 over 2") that
-// speech synthesisers read correctly, where the figure's own symbols (the division slash, the minus
-// sign, the radical and pi) are read as "pi six" or "slash".
+// The circle view as assistive technology sees it: a slider named "Unit circle", whose value is
+// the angle in the unit shown, and a spoken text in plain words ("theta 3 pi over 4, cosine minus
+// root 2 over 2, sine root 2 over 2") that speech synthesisers read correctly, where the figure's
+// own symbols (the division slash, the minus sign, the radical and pi) are read as "pi six" or
+// "slash".
 #include "view/orbel_view.h"
 
 #include "platform/accessibility_events.h"
-#include "view/graph_view.h"
-#include "view/spoken_words.h"
+#include "trig/spoken_words.h"
+#include "view/angle_accessible.h"
 
 #include <QAccessible>
-#include <QAccessibleValueInterface>
-#include <QAccessibleWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -19,66 +17,6 @@
 namespace {
 
 constexpr double pi = 3.141592653589793;
-constexpr double twoPi = 6.283185307179586;
-
-// The angle as a slider's value, read and set through the circle view, which owns it: the
-// circle view itself and the graph are both such sliders.
-class AngleAccessible : public QAccessibleWidget, public QAccessibleValueInterface
-{
-public:
-    using QAccessibleWidget::QAccessibleWidget;
-
-    virtual OrbelView *angleView() const = 0;
-    virtual QString help() const = 0;
-    virtual QString spokenText() const = 0;
-
-    QString text(QAccessible::Text t) const override
-    {
-        switch (t) {
-        case QAccessible::Name:
-            return widget()->accessibleName();
-        // Qt's AT-SPI bridge carries neither the value text nor object attributes, and screen
-        // readers speak a changed description of the focused object: the description is where
-        // the spoken text reaches the user.
-        case QAccessible::Description:
-        case QAccessible::Value:
-            return spokenText();
-        case QAccessible::Help:
-            return help();
-        default:
-            return QAccessibleWidget::text(t);
-        }
-    }
-
-    void *interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::ValueInterface)
-            return static_cast<QAccessibleValueInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    // The angle in the unit that the figure shows, so that a screen reader that reads the value
-    // says 65 where the label says 65°.
-    bool inDegrees() const { return angleView() && angleView()->angleUnit() == 1; }
-    QVariant currentValue() const override
-    {
-        return angleView() ? angleView()->accessibleValue() : 0.0;
-    }
-    void setCurrentValue(const QVariant &value) override
-    {
-        // A client may send any number; the angle of the figure stays within two turns.
-        bool ok = false;
-        double t = value.toDouble(&ok);
-        if (!ok || std::isnan(t) || !angleView())
-            return;
-        if (inDegrees())
-            t = t * pi / 180.0;
-        angleView()->setTheta(float(std::clamp(t, -twoPi, twoPi)));
-    }
-    QVariant maximumValue() const override { return inDegrees() ? 360.0 : twoPi; }
-    QVariant minimumValue() const override { return inDegrees() ? -360.0 : -twoPi; }
-    QVariant minimumStepSize() const override { return inDegrees() ? 5.0 : twoPi / 72.0; }
-};
 
 class OrbelViewAccessible : public AngleAccessible
 {
@@ -95,35 +33,12 @@ public:
     }
 };
 
-class GraphViewAccessible : public AngleAccessible
-{
-public:
-    explicit GraphViewAccessible(GraphView *graph)
-        : AngleAccessible(graph, QAccessible::Slider)
-    { }
-    OrbelView *angleView() const override
-    {
-        return static_cast<GraphView *>(widget())->orbelView();
-    }
-    QString spokenText() const override
-    {
-        return static_cast<GraphView *>(widget())->accessibleValueText();
-    }
-    QString help() const override
-    {
-        return GraphView::tr("Press or drag along the graph, or use the arrow keys, Page Up, "
-                             "Page Down and Home, to change the angle theta.");
-    }
-};
-
 QAccessibleInterface *angleViewFactory(const QString &className, QObject *object)
 {
     if (!object || !object->isWidgetType())
         return nullptr;
     if (className == QLatin1String("OrbelView"))
         return new OrbelViewAccessible(static_cast<OrbelView *>(object));
-    if (className == QLatin1String("GraphView"))
-        return new GraphViewAccessible(static_cast<GraphView *>(object));
     return nullptr;
 }
 

@@ -3,7 +3,7 @@
 // locale, so a German desktop still reads 0.70 and a tie such as 0.625 gives 0.62.
 #include "view/orbel_view.h"
 
-#include "view/figure_values.h"
+#include "trig/exact_values.h"
 
 #include <charconv>
 #include <cmath>

@@ -4,7 +4,8 @@
 #include "view/orbel_view.h"
 
 #include "platform/graphics.h"
-#include "view/figure_values.h"
+#include "trig/exact_values.h"
+#include "view/figure_colours.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 #include "view/orbel_view.h"
 
 #include "platform/graphics.h"
-#include "view/figure_values.h"
+#include "view/figure_colours.h"
 
 #include <cmath>
 

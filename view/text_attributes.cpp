@@ -2,7 +2,8 @@
 // (√3∕2, √2∕2), 1∕2, or three decimals, each after a one-character sign.
 #include "view/orbel_view.h"
 
-#include "view/figure_values.h"
+#include "trig/exact_values.h"
+#include "view/figure_colours.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,0 +1,86 @@
+// The practice panel beside the figure: a round of ten questions, answered with the buttons of
+// exact values or by moving the point and pressing Check, told right or not at once, and scored.
+// Every text has its words for a screen reader, and each new question and each feedback reaches
+// it through the button that has the focus, so that the user need not move.
+#pragma once
+
+#include "trig/practice.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <random>
+
+class OrbelView;
+class QLabel;
+class QPushButton;
+
+class PracticePanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PracticePanel(QWidget *parent = nullptr);
+
+    // The circle view whose point place and find questions are answered with; not owned.
+    void setOrbelView(OrbelView *view);
+
+    void newRound();
+    // Answers the question being asked: with the answer button of index, or with the point.
+    void answer(int index);
+    void check();
+    void next();
+
+    const std::vector<practice::Question> &round() const { return m_round; }
+    int current() const { return m_current; }
+    int rightCount() const { return m_right; }
+    QList<QPushButton *> answerButtons() const { return m_answers; }
+    QPushButton *checkButton() const { return m_check; }
+    QPushButton *nextButton() const { return m_next; }
+    QPushButton *newRoundButton() const { return m_newRound; }
+    QLabel *questionLabel() const { return m_question; }
+    QLabel *feedbackLabel() const { return m_feedback; }
+    QLabel *scoreLabel() const { return m_score; }
+
+    // A text in the figure's notation and in words.
+    struct Text
+    {
+        QString shown;
+        QString spoken;
+    };
+    Text questionText(const practice::Question &question) const;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    Text angleText(int degrees) const;
+    Text answerText(const practice::Answer &answer) const;
+    Text rightAnswerText(const practice::Question &question) const;
+    void showQuestion();
+    void tell(bool right, const Text &correction);
+    void set(QLabel *label, const Text &text);
+    void announce(const QString &spoken, QPushButton *next = nullptr);
+    void retranslate();
+
+    QPointer<OrbelView> m_view;
+    std::mt19937 m_random;
+    std::vector<practice::Question> m_round;
+    int m_current = 0;
+    int m_right = 0;
+    bool m_answered = false;
+    QStringList m_missedShown;
+    QStringList m_missedSpoken;
+
+    QLabel *m_title = nullptr;
+    QLabel *m_score = nullptr;
+    QLabel *m_question = nullptr;
+    QList<QPushButton *> m_answers;
+    QPushButton *m_check = nullptr;
+    QLabel *m_feedback = nullptr;
+    QPushButton *m_next = nullptr;
+    QLabel *m_missed = nullptr;
+    QPushButton *m_newRound = nullptr;
+};

@@ -1,0 +1,147 @@
+// Each line is a label whose text uses the summary panel's notation (the minus sign, the radical,
+// the division slash) and whose accessible name says the same in words.
+#include "panels/values_panel.h"
+
+#include "trig/exact_values.h"
+#include "view/orbel_view.h"
+#include "trig/spoken_words.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+constexpr double pi = 3.141592653589793;
+
+} // namespace
+
+ValuesPanel::ValuesPanel(QWidget *parent)
+    : QWidget(parent)
+{
+    auto *layout = new QVBoxLayout(this);
+    for (int i = 0; i < 8; ++i) {
+        auto *line = new QLabel(this);
+        line->setTextFormat(Qt::RichText);
+        line->setObjectName(QStringLiteral("valuesLine%1").arg(i));
+        if (i == 6)
+            layout->addSpacing(line->fontMetrics().height() / 2);
+        layout->addWidget(line);
+        m_lines.append(line);
+    }
+    layout->addStretch(1);
+    // Wide enough for its longest line, so that it does not change width as the angle moves.
+    setMinimumWidth(
+        fontMetrics().horizontalAdvance(QStringLiteral("Reference angle \u221211\u03c0\u22156")));
+}
+
+void ValuesPanel::setOrbelView(OrbelView *view)
+{
+    if (m_view)
+        disconnect(m_view, nullptr, this, nullptr);
+    m_view = view;
+    if (m_view)
+        connect(m_view, &OrbelView::thetaChanged, this, &ValuesPanel::refresh);
+    refresh();
+}
+
+void ValuesPanel::showEvent(QShowEvent *event)
+{
+    refresh();
+    QWidget::showEvent(event);
+}
+
+void ValuesPanel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        refresh();
+    QWidget::changeEvent(event);
+}
+
+void ValuesPanel::refresh()
+{
+    // A hidden panel costs nothing while the point moves; it catches up when shown.
+    if (!m_view || !isVisible())
+        return;
+    const float theta = m_view->theta();
+    const int unit = m_view->angleUnit();
+
+    struct Function
+    {
+        figure::Circular f;
+        QString shown;
+        QString spoken;
+    };
+    const Function functions[6] = {
+        //: A line of the values panel; "sen θ" where schools write it so.
+        { figure::Circular::Sine, tr("sin θ = %1"), tr("sine %1") },
+        { figure::Circular::Cosine, tr("cos θ = %1"), tr("cosine %1") },
+        { figure::Circular::Tangent, tr("tan θ = %1"), tr("tangent %1") },
+        { figure::Circular::Cotangent, tr("cot θ = %1"), tr("cotangent %1") },
+        { figure::Circular::Secant, tr("sec θ = %1"), tr("secant %1") },
+        { figure::Circular::Cosecant, tr("csc θ = %1"), tr("cosecant %1") },
+    };
+    for (int i = 0; i < 6; ++i) {
+        const figure::CircularValue v = figure::circularValue(functions[i].f, theta);
+        QString shown;
+        QString spoken;
+        if (!v.defined) {
+            //: The value of a function where it has none, as at tan(π∕2).
+            shown = spoken = tr("undefined");
+        } else {
+            shown = v.exact ? figure::exactNotation(*v.exact, true)
+                            : figure::threeDecimals(std::fabs(v.value));
+            spoken = v.exact ? speech::exact(*v.exact)
+                             : speech::number(figure::threeDecimals(std::fabs(v.value)));
+            if (v.negative) {
+                shown.prepend(QChar(0x2212));
+                spoken = speech::minus(spoken);
+            }
+        }
+        m_lines[i]->setText(functions[i].shown.arg(shown));
+        m_lines[i]->setAccessibleName(functions[i].spoken.arg(spoken));
+    }
+
+    // Where the point is: a quadrant, or one of the four half-axes.
+    double turn = std::fmod(double(theta), 2.0 * pi);
+    if (turn < 0.0)
+        turn += 2.0 * pi;
+    const std::optional<int> standard = figure::standardDegreesOf(theta);
+    QString quadrant;
+    QString quadrantSpoken;
+    if (standard && *standard % 90 == 0) {
+        static const char *const axes[4] = {
+            QT_TR_NOOP("On the positive x axis"),
+            QT_TR_NOOP("On the positive y axis"),
+            QT_TR_NOOP("On the negative x axis"),
+            QT_TR_NOOP("On the negative y axis"),
+        };
+        quadrant = quadrantSpoken = tr(axes[*standard / 90]);
+    } else {
+        const int q = standard ? *standard / 90 : std::min(3, int(turn / (pi / 2.0)));
+        static const char *const numerals[4] = { "I", "II", "III", "IV" };
+        //: Where the point lies; %1 is a Roman numeral, I to IV.
+        quadrant = tr("Quadrant %1").arg(QLatin1String(numerals[q]));
+        //: The quadrant read aloud; %1 is its number, 1 to 4.
+        quadrantSpoken = tr("quadrant %1").arg(q + 1);
+    }
+    m_lines[6]->setText(quadrant);
+    m_lines[6]->setAccessibleName(quadrantSpoken);
+
+    // The acute angle to the x axis, named as the figure names angles.
+    double reference = std::fmod(std::fabs(double(theta)), pi);
+    reference = std::min(reference, pi - reference);
+    if (standard) {
+        const int fold = *standard % 180 <= 90 ? *standard % 180 : 180 - *standard % 180;
+        reference = fold * pi / 180.0;
+    }
+    float angle = float(reference);
+    const QString label = m_view->normalizeAngle(angle).trimmed();
+    //: The reference angle, the acute angle between the radius and the x axis: "Reference
+    //: angle π∕3".
+    m_lines[7]->setText(tr("Reference angle %1").arg(label));
+    //: The reference angle read aloud: "reference angle pi over 3".
+    m_lines[7]->setAccessibleName(tr("reference angle %1").arg(speech::angle(label, unit)));
+}

@@ -1,0 +1,132 @@
+// Practice on the figure: the places that count as right (coterminal angles, snapped angles), and
+// a round played on the panel, with the words a screen reader hears.
+#include "test_support.h"
+#include "view/orbel_view.h"
+#include "trig/practice.h"
+#include "panels/practice_panel.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+constexpr double pi = 3.141592653589793;
+using figure::Circular;
+} // namespace
+
+class TestPractice : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void aPlaceIsRightOnTheCircle_data()
+    {
+        QTest::addColumn<int>("degrees");
+        QTest::addColumn<double>("set");
+        QTest::addColumn<bool>("right");
+        QTest::newRow("the angle itself") << -135 << -3 * pi / 4 << true;
+        QTest::newRow("a coterminal angle") << -135 << 5 * pi / 4 << true;
+        QTest::newRow("near enough to snap") << -135 << -2.4 << true;
+        QTest::newRow("the mirror image") << -135 << 3 * pi / 4 << false;
+        QTest::newRow("a full turn is 0") << 0 << 2 * pi << true;
+        QTest::newRow("not a standard angle") << 60 << 1.2 << false;
+    }
+
+    void aPlaceIsRightOnTheCircle()
+    {
+        QFETCH(int, degrees);
+        QFETCH(double, set);
+        QFETCH(bool, right);
+        OrbelView view;
+        view.setTheta(float(set));
+        practice::Question q { practice::Kind::Place, Circular::Sine, degrees };
+        QCOMPARE(practice::placedRight(q, view.theta()), right);
+    }
+
+    void questionsInWords_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("function");
+        QTest::addColumn<int>("degrees");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("value") << 0 << int(Circular::Cosine) << 120 << 0
+                               << "What is the cosine of 2 pi over 3?";
+        QTest::newRow("value, negative")
+            << 0 << int(Circular::Tangent) << -45 << 0 << "What is the tangent of minus pi over 4?";
+        QTest::newRow("value at 0")
+            << 0 << int(Circular::Sine) << 0 << 0 << "What is the sine of 0?";
+        QTest::newRow("value in degrees")
+            << 0 << int(Circular::Cosine) << 120 << 1 << "What is the cosine of 120 degrees?";
+        QTest::newRow("place") << 1 << 0 << -135 << 0 << "Move the point to minus 3 pi over 4.";
+        QTest::newRow("find") << 2 << int(Circular::Cosine) << 120 << 0
+                              << "Move the point to the angle between 0 and 2 pi whose cosine is "
+                                 "minus 1 over 2 and whose sine is positive.";
+        QTest::newRow("find in degrees")
+            << 2 << int(Circular::Sine) << 330 << 1
+            << "Move the point to the angle between 0 and 360 degrees whose sine is minus 1 over 2 "
+               "and whose cosine is positive.";
+    }
+
+    void questionsInWords()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, function);
+        QFETCH(int, degrees);
+        QFETCH(int, unit);
+        QFETCH(QString, spoken);
+        OrbelView view;
+        view.setAngleUnit(unit);
+        PracticePanel panel;
+        panel.setOrbelView(&view);
+        const practice::Question q { practice::Kind(kind), Circular(function), degrees };
+        QCOMPARE(panel.questionText(q).spoken, spoken);
+    }
+
+    // A round played as a student plays it: every answer right but one place, which is then
+    // shown on the circle; the buttons and labels carry words.
+    void aRoundPlayed()
+    {
+        OrbelView view;
+        PracticePanel panel;
+        panel.setOrbelView(&view);
+        panel.show();
+        bool missed = false;
+        for (int i = 0; i < practice::questionsPerRound; ++i) {
+            const practice::Question q = panel.round()[size_t(i)];
+            QCOMPARE(panel.scoreLabel()->accessibleName(),
+                     QStringLiteral("Question %1 of 10, %2 right").arg(i + 1).arg(i - int(missed)));
+            if (q.kind == practice::Kind::Value) {
+                const int right = practice::rightAnswer(q);
+                QTest::keyClick(&panel,
+                                right == 7 && q.function == Circular::Tangent
+                                    ? Qt::Key_0
+                                    : Qt::Key(Qt::Key_1 + right));
+                QCOMPARE(panel.feedbackLabel()->accessibleName(), QStringLiteral("Right."));
+            } else if (!missed && q.kind == practice::Kind::Place) {
+                missed = true;
+                view.setTheta(float((q.degrees + 90) * pi / 180.0));
+                panel.checkButton()->click();
+                QVERIFY(panel.feedbackLabel()->accessibleName().startsWith(
+                    QStringLiteral("Not quite: the point is now at")));
+                QVERIFY(practice::placedRight(q, view.theta()));
+            } else {
+                view.setTheta(float(q.degrees * pi / 180.0));
+                panel.checkButton()->click();
+                QCOMPARE(panel.feedbackLabel()->accessibleName(), QStringLiteral("Right."));
+            }
+            for (QPushButton *b : panel.answerButtons())
+                for (const QChar symbol : { QChar(0x2215), QChar(0x2212), QChar(0x221a) })
+                    QVERIFY(!b->accessibleName().contains(symbol));
+            panel.nextButton()->click();
+        }
+        QCOMPARE(panel.scoreLabel()->accessibleName(),
+                 missed ? QStringLiteral("Round over: 9 of 10 right")
+                        : QStringLiteral("Round over: 10 of 10 right"));
+        panel.newRoundButton()->click();
+        QCOMPARE(panel.current(), 0);
+    }
+};
+
+QTEST_MAIN(TestPractice)
+#include "tst_practice.moc"

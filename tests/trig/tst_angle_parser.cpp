@@ -1,0 +1,89 @@
+// Reading a typed angle: what the reader accepts and what it refuses, in both units.
+#include "trig/angle_parser.h"
+
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+constexpr double pi = 3.141592653589793;
+} // namespace
+
+class TestAngleParser : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readsTheFormsStudentsType_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<double>("radians");
+        QTest::addColumn<bool>("coterminal");
+
+        QTest::newRow("decimal with a point") << "1.2" << 0 << 1.2 << false;
+        QTest::newRow("decimal with a comma") << "2,5" << 0 << 2.5 << false;
+        QTest::newRow("negative decimal") << "-0.5" << 0 << -0.5 << false;
+        QTest::newRow("pi alone") << "\u03c0" << 0 << pi << false;
+        QTest::newRow("pi in capitals, with a multiple") << "2PI" << 0 << 2 * pi << false;
+        QTest::newRow("a fraction of pi") << "3\u03c0/4" << 0 << 3 * pi / 4 << false;
+        QTest::newRow("spaces anywhere") << " 3 pi / 4 " << 0 << 3 * pi / 4 << false;
+        QTest::newRow("a multiplication sign") << "3*pi/4" << 0 << 3 * pi / 4 << false;
+        QTest::newRow("the figure's own minus and slash")
+            << "\u22125\u03c0\u22156" << 0 << -5 * pi / 6 << false;
+        QTest::newRow("pi over a number") << "\u03c0/2" << 0 << pi / 2 << false;
+        QTest::newRow("degrees with the sign") << "135\u00b0" << 0 << 3 * pi / 4 << false;
+        QTest::newRow("degrees in words") << "-90 deg" << 0 << -pi / 2 << false;
+        QTest::newRow("plain numbers are degrees when degrees are shown")
+            << "90" << 1 << pi / 2 << false;
+        QTest::newRow("rad forces radians") << "1.2 rad" << 1 << 1.2 << false;
+        QTest::newRow("pi always means radians") << "pi/4" << 1 << pi / 4 << false;
+        QTest::newRow("a full turn stays a full turn") << "2pi" << 0 << 2 * pi << false;
+        QTest::newRow("so does 360 degrees") << "360" << 1 << 2 * pi << false;
+        QTest::newRow("beyond a turn, whole turns go") << "7pi/2" << 0 << 3 * pi / 2 << true;
+        QTest::newRow("toward zero, keeping the sign") << "-450" << 1 << -pi / 2 << true;
+        QTest::newRow("two whole turns are none") << "720deg" << 0 << 0.0 << true;
+    }
+
+    void readsTheFormsStudentsType()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, unit);
+        QFETCH(double, radians);
+        QFETCH(bool, coterminal);
+        const angleinput::ParsedAngle angle = angleinput::parseAngle(text, unit);
+        QVERIFY(angle.ok);
+        QVERIFY2(std::fabs(angle.radians - radians) < 1e-12,
+                 qPrintable(QString::number(angle.radians, 'g', 17)));
+        QCOMPARE(angle.coterminal, coterminal);
+    }
+
+    void refusesEverythingElse_data()
+    {
+        QTest::addColumn<QString>("text");
+        for (const char *text :
+             { "abc", "", "   ", "pi/0", "3pi/", "1e999", "1e3", "--1", "3/4", "pi deg",
+               "135\u00b0\u00b0", "*pi", "1.2.3", "2,5,1", ".", "\u221e", "nan", "inf" })
+            QTest::newRow(text) << QString::fromUtf8(text);
+        // A number too large for a finite float, and one too large for a double.
+        QTest::newRow("400 digits") << QStringLiteral("1") + QString(400, QLatin1Char('0'));
+        QTest::newRow("40 digits") << QStringLiteral("1") + QString(40, QLatin1Char('0'));
+        // Too large for a double, then a fraction of pi: the number is not dropped and pi read.
+        QTest::newRow("310 digits before pi/4")
+            << QStringLiteral("2") + QString(309, QLatin1Char('0')) + QStringLiteral("pi/4");
+        QTest::newRow("310 digits times pi")
+            << QStringLiteral("2") + QString(309, QLatin1Char('0')) + QStringLiteral("*pi");
+        QTest::newRow("pi over 310 digits")
+            << QStringLiteral("pi/2") + QString(309, QLatin1Char('0'));
+    }
+
+    void refusesEverythingElse()
+    {
+        QFETCH(QString, text);
+        QVERIFY(!angleinput::parseAngle(text, 0).ok);
+        QVERIFY(!angleinput::parseAngle(text, 1).ok);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAngleParser)
+#include "tst_angle_parser.moc"
