@@ -131,7 +131,8 @@ private:
 
     // Sends print: (or the command given) and accepts the dialog as it opens. Answers whether a
     // dialog was seen.
-    bool printAcceptingTheDialog(const std::function<void()> &send = {})
+    bool printAcceptingTheDialog(const std::function<void()> &send = {},
+                                 const std::function<void()> &beforeAccepting = {})
     {
         bool seen = false;
         QTimer poll;
@@ -139,6 +140,9 @@ private:
         connect(&poll, &QTimer::timeout, this, [&] {
             if (auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget())) {
                 seen = true;
+                poll.stop();
+                if (beforeAccepting)
+                    beforeAccepting();
                 dialog->accept();
             } else if (++ticks > 2000) {
                 poll.stop();
@@ -395,25 +399,12 @@ private slots:
         else if (fault == QLatin1String("stop"))
             QCOMPARE(run(QStringLiteral("cupsdisable"), { m_queue }).exitCode, 0);
         const QStringList before = jobFiles();
-
-        bool seen = false;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, this, [&] {
-            if (auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget())) {
-                seen = true;
-                poll.stop();
+        QVERIFY(printAcceptingTheDialog(
+            [&] { graph ? m_controller->printGraph() : m_controller->print(); },
+            [&] {
                 if (fault == QLatin1String("delete"))
                     run(QStringLiteral("lpadmin"), { QStringLiteral("-x"), m_queue });
-                dialog->accept();
-            }
-        });
-        poll.start(10);
-        if (graph)
-            m_controller->printGraph();
-        else
-            m_controller->print();
-        poll.stop();
-        QVERIFY(seen);
+            }));
 
         QMessageBox *box = nullptr;
         QTRY_VERIFY((box = m_window->findChild<QMessageBox *>()) != nullptr);
