@@ -301,7 +301,7 @@
     </message>
     <message>
         <source>Unit Circle &amp;ReadMe</source>
-        <translation>&amp;Liesmich zu Einheitskreis</translation>
+        <translation>&amp;Liesmich zum Einheitskreis</translation>
     </message>
     <message>
         <source>&amp;Marvo Software Web Site</source>
