@@ -98,8 +98,22 @@ private slots:
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("message");
 
-        QTest::newRow("snaps like any other change")
-            << 0 << "2.61" << QStringLiteral("5") + piSign + slash + QStringLiteral("6") << "";
+        QTest::newRow("a decimal near a standard angle is kept as typed")
+            << 0 << "2.61" << "2.61" << "";
+        QTest::newRow("a decimal within a float's rounding of one lands on it")
+            << 0 << "2.6179938779914944" << QStringLiteral("5") + piSign + slash + QStringLiteral("6")
+            << "";
+        QTest::newRow("a radian decimal in two decimals") << 0 << "0.5" << "0.50" << "";
+        QTest::newRow("whole degrees, not the 30 nearby") << 1 << "26" << "26" + degree << "";
+        QTest::newRow("degrees keep the decimals typed") << 1 << "12.5" << "12.5" + degree << "";
+        QTest::newRow("negative degrees") << 1 << "-42" << "-42" + degree << "";
+        QTest::newRow("a standard angle in degrees") << 1 << "150" << "150" + degree << "";
+        QTest::newRow("a million half-turns are none")
+            << 0 << "1000000pi" << "0" << "shown as the coterminal angle 0";
+        QTest::newRow("nor are a million and one a turn")
+            << 0 << "1000001pi" << piSign << "shown as the coterminal angle " + piSign;
+        QTest::newRow("whole turns off a typed decimal of degrees")
+            << 1 << "3612.5" << "12.5" + degree << "shown as the coterminal angle 12.5" + degree;
         QTest::newRow("degrees typed, radians shown")
             << 0 << "150deg" << QStringLiteral("5") + piSign + slash + QStringLiteral("6") << "";
         QTest::newRow("beyond a turn, said so")
@@ -120,6 +134,7 @@ private slots:
         QFETCH(QString, message);
         OrbelView view;
         view.setAngleUnit(unit);
+        view.setTheta(0.0f);
         AngleField field;
         field.setOrbelView(&view);
         field.lineEdit()->selectAll();
@@ -133,6 +148,69 @@ private slots:
         // The field goes on following the point.
         view.setTheta(0.0f);
         QCOMPARE(field.lineEdit()->text(), unit == 1 ? "0" + degree : QStringLiteral("0"));
+    }
+
+    // What a typed angle is, once set: its own values, named in either unit as typed, never
+    // snapped; the next key snaps as ever.
+    void aTypedAngleIsKeptAsTyped()
+    {
+        OrbelView view;
+        view.setAngleUnit(1);
+        AngleField field;
+        field.setOrbelView(&view);
+        field.lineEdit()->selectAll();
+        QTest::keyClicks(field.lineEdit(), QStringLiteral("26"));
+        QTest::keyClick(field.lineEdit(), Qt::Key_Return);
+        QVERIFY(std::fabs(double(view.theta()) - 26 * pi / 180) < 1e-6);
+        QVERIFY(view.accessibleValueText().startsWith(QLatin1String("theta 26 degrees, cosine 0.899, sine 0.438")));
+        view.setAngleUnit(0);
+        QCOMPARE(view.displayTheta(), QStringLiteral("0.45"));
+        view.setAngleUnit(1);
+        QCOMPARE(view.displayTheta().trimmed(), "26" + degree);
+        QVERIFY(std::fabs(double(view.theta()) - 26 * pi / 180) < 1e-6);
+        QCOMPARE(view.currentPoint().y, std::sin(view.theta()));
+
+        field.lineEdit()->selectAll();
+        QTest::keyClicks(field.lineEdit(), QStringLiteral("12.5"));
+        QTest::keyClick(field.lineEdit(), Qt::Key_Return);
+        QCOMPARE(view.spokenAngle(), QStringLiteral("12.5 degrees"));
+
+        // A key turns it by 5 degrees as it turns any angle, snapping on the way.
+        view.setTheta(float(26 * pi / 180));
+        QCOMPARE(view.displayTheta().trimmed(), "30" + degree);
+    }
+
+    void standardOrNot_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<bool>("standard");
+        QTest::addColumn<int>("degreeDecimals");
+        QTest::newRow("an exact multiple of pi") << "5pi/6" << 0 << true << -1;
+        QTest::newRow("an equivalent fraction") << "10pi/12" << 0 << true << -1;
+        QTest::newRow("a decimal multiple of pi") << "0.25pi" << 0 << true << -1;
+        QTest::newRow("pi over 5 is not standard") << "pi/5" << 0 << false << -1;
+        QTest::newRow("degrees with zeros after the point") << "150.00" << 1 << true << 2;
+        QTest::newRow("a degree off") << "151" << 1 << false << 0;
+        QTest::newRow("a decimal close to pi over 6") << "0.52" << 0 << false << -1;
+        QTest::newRow("radians forced in degrees") << "0.5 rad" << 1 << false << -1;
+        QTest::newRow("beyond a turn, in degrees") << "-3930" << 1 << true << 0;
+    }
+
+    void standardOrNot()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, unit);
+        QFETCH(bool, standard);
+        QFETCH(int, degreeDecimals);
+        const angleinput::ParsedAngle angle = angleinput::parseAngle(text, unit);
+        QVERIFY(angle.ok);
+        QCOMPARE(angle.standard, standard);
+        QCOMPARE(angle.degreeDecimals, degreeDecimals);
+        if (standard) {
+            const double twelfths = angle.radians * 12 / pi;
+            QVERIFY(std::fabs(twelfths - std::round(twelfths)) < 1e-12);
+        }
     }
 
     // Text that is no angle changes nothing, neither the figure nor what is stored, and the field

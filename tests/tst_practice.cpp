@@ -179,7 +179,7 @@ private slots:
                 view.setTheta(float((q.degrees + 90) * pi / 180.0));
                 panel.checkButton()->click();
                 QVERIFY(panel.feedbackLabel()->accessibleName().startsWith(
-                    QStringLiteral("Not quite: the point is now at")));
+                    QStringLiteral("Not quite. The point is now at")));
                 QVERIFY(practice::placedRight(q, view.theta()));
             } else {
                 view.setTheta(float(q.degrees * pi / 180.0));

@@ -146,6 +146,12 @@ QString OrbelView::spokenAngle() const
 
 QString OrbelView::accessibleValueText() const
 {
+    // While practice asks for the angle, the point is told by its coordinates alone.
+    if (m_angleHidden)
+        //: What a screen reader says of the figure while a practice question asks for the
+        //: angle: the point's coordinates only, "cosine minus 1 over 2, sine root 3 over 2".
+        return tr("cosine %1, sine %2")
+            .arg(speech::value(std::cos(m_theta)), speech::value(std::sin(m_theta)));
     //: What a screen reader says of the figure: the angle theta, its cosine and its sine, each in
     //: words: "theta 3 pi over 4, cosine minus root 2 over 2, sine root 2 over 2".
     return tr("theta %1, cosine %2, sine %3")
