@@ -181,18 +181,18 @@ void OrbelView::drawCoordinates(Graphics &g)
 
 void OrbelView::drawReferenceAngle(Graphics &g)
 {
-    // The right triangle of the point over its foot on the x axis, and the arc of the acute angle
-    // between the radius and the x axis, on the side of the axis where the point lies.
+    // The right triangle of the point over its foot on the x axis, whose hypotenuse is the radius
+    // (left in the angle's colour), and the arc of the acute angle between the radius and the x
+    // axis, on the side of the axis where the point lies.
     const double u = m_unit;
     const Point p = m_displayPoint;
     const Point foot { p.x, 0.0f };
     g.setColor(QColor(0, 150, 0));
-    Path triangle;
-    triangle.moveTo(Point { 0.0f, 0.0f });
-    triangle.lineTo(p);
-    triangle.lineTo(foot);
-    triangle.closePath();
-    g.stroke(triangle);
+    Path legs;
+    legs.moveTo(Point { 0.0f, 0.0f });
+    legs.lineTo(foot);
+    legs.lineTo(p);
+    g.stroke(legs);
 
     const double toPoint
         = std::atan2(double(m_currentPoint.y), double(m_currentPoint.x)) * 180.0 / pi;
