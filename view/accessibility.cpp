@@ -169,7 +169,10 @@ void OrbelView::notifyAngleChanged()
     // Only a view on screen has anyone listening; a print view never speaks.
     if (!QAccessible::isActive() || !isVisible())
         return;
-    QAccessibleValueChangeEvent valueChange(this, accessibleValue());
-    QAccessible::updateAccessibility(&valueChange);
+    // A screen reader speaks a new value as a number: the angle, which practice may be asking for.
+    if (!m_angleHidden) {
+        QAccessibleValueChangeEvent valueChange(this, accessibleValue());
+        QAccessible::updateAccessibility(&valueChange);
+    }
     platform::notifyDescriptionChanged(this);
 }
