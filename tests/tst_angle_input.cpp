@@ -2,6 +2,7 @@
 // sets it through the circle view, so that the label, the snapping and the winding are the view's.
 #include "app/controller.h"
 #include "app/main_window.h"
+#include "app/turn_sweep.h"
 #include "platform/preferences.h"
 #include "test_support.h"
 #include "view/angle_field.h"
@@ -174,6 +175,12 @@ private slots:
         QTest::keyClicks(field.lineEdit(), QStringLiteral("12.5"));
         QTest::keyClick(field.lineEdit(), Qt::Key_Return);
         QCOMPARE(view.spokenAngle(), QStringLiteral("12.5 degrees"));
+        // One turn heard ends where it began: as typed.
+        TurnSweep sweep;
+        sweep.setOrbelView(&view);
+        sweep.start();
+        sweep.stop();
+        QCOMPARE(view.displayTheta(), "12.5" + degree);
 
         // A key turns it by 5 degrees as it turns any angle, snapping on the way.
         view.setTheta(float(26 * pi / 180));
