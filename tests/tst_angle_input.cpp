@@ -99,22 +99,31 @@ private slots:
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("message");
 
-        QTest::newRow("a decimal near a standard angle is kept as typed")
-            << 0 << "2.61" << "2.61" << "";
+        QTest::newRow("a decimal near a standard angle is kept as typed") << 0 << "2.61"
+                                                                          << "2.61"
+                                                                          << "";
         QTest::newRow("a decimal within a float's rounding of one lands on it")
-            << 0 << "2.6179938779914944" << QStringLiteral("5") + piSign + slash + QStringLiteral("6")
-            << "";
-        QTest::newRow("a radian decimal in two decimals") << 0 << "0.5" << "0.50" << "";
-        QTest::newRow("whole degrees, not the 30 nearby") << 1 << "26" << "26" + degree << "";
-        QTest::newRow("degrees keep the decimals typed") << 1 << "12.5" << "12.5" + degree << "";
-        QTest::newRow("negative degrees") << 1 << "-42" << "-42" + degree << "";
-        QTest::newRow("a standard angle in degrees") << 1 << "150" << "150" + degree << "";
-        QTest::newRow("a million half-turns are none")
-            << 0 << "1000000pi" << "0" << "shown as the coterminal angle 0";
+            << 0 << "2.6179938779914944"
+            << QStringLiteral("5") + piSign + slash + QStringLiteral("6") << "";
+        QTest::newRow("a radian decimal in two decimals") << 0 << "0.5"
+                                                          << "0.50"
+                                                          << "";
+        QTest::newRow("whole degrees, not the 30 nearby") << 1 << "26"
+                                                          << "26" + degree << "";
+        QTest::newRow("degrees keep the decimals typed") << 1 << "12.5"
+                                                         << "12.5" + degree << "";
+        QTest::newRow("negative degrees") << 1 << "-42"
+                                          << "-42" + degree << "";
+        QTest::newRow("a standard angle in degrees") << 1 << "150"
+                                                     << "150" + degree << "";
+        QTest::newRow("a million half-turns are none") << 0 << "1000000pi"
+                                                       << "0"
+                                                       << "shown as the coterminal angle 0";
         QTest::newRow("nor are a million and one a turn")
             << 0 << "1000001pi" << piSign << "shown as the coterminal angle " + piSign;
         QTest::newRow("whole turns off a typed decimal of degrees")
-            << 1 << "3612.5" << "12.5" + degree << "shown as the coterminal angle 12.5" + degree;
+            << 1 << "3612.5"
+            << "12.5" + degree << "shown as the coterminal angle 12.5" + degree;
         QTest::newRow("degrees typed, radians shown")
             << 0 << "150deg" << QStringLiteral("5") + piSign + slash + QStringLiteral("6") << "";
         QTest::newRow("beyond a turn, said so")
@@ -163,7 +172,8 @@ private slots:
         QTest::keyClicks(field.lineEdit(), QStringLiteral("26"));
         QTest::keyClick(field.lineEdit(), Qt::Key_Return);
         QVERIFY(std::fabs(double(view.theta()) - 26 * pi / 180) < 1e-6);
-        QVERIFY(view.accessibleValueText().startsWith(QLatin1String("theta 26 degrees, cosine 0.899, sine 0.438")));
+        QVERIFY(view.accessibleValueText().startsWith(
+            QLatin1String("theta 26 degrees, cosine 0.899, sine 0.438")));
         view.setAngleUnit(0);
         QCOMPARE(view.displayTheta(), QStringLiteral("0.45"));
         view.setAngleUnit(1);

@@ -124,7 +124,8 @@ private slots:
         QTest::newRow("a negative sine in quadrant III")
             << 0 << int(Circular::Sine) << 240 << 0
             << "4 pi over 3 lies in quadrant 3, where the sine is negative; its reference angle is "
-               "pi over 3 and the sine of pi over 3 is root 3 over 2, so the sine of 4 pi over 3 is "
+               "pi over 3 and the sine of pi over 3 is root 3 over 2, so the sine of 4 pi over 3 "
+               "is "
                "minus root 3 over 2.";
         QTest::newRow("a negative angle, in degrees")
             << 0 << int(Circular::Secant) << -135 << 1
@@ -318,15 +319,15 @@ private slots:
             QVERIFY(!view.angleHidden());
             QVERIFY(view.referenceShown());
             QVERIFY(practice::placedRight(q, view.theta()));
-            QVERIFY(panel.feedbackLabel()->accessibleName().startsWith(
-                QLatin1String("Not quite. ")));
+            QVERIFY(
+                panel.feedbackLabel()->accessibleName().startsWith(QLatin1String("Not quite. ")));
             panel.nextButton()->click();
             QVERIFY(!view.referenceShown());
         }
         QVERIFY(!view.angleHidden());
         QVERIFY(panel.practiseMissedButton()->isVisible());
-        const QString summary = panel.findChild<QLabel *>(QStringLiteral("practiceMissed"))
-                                    ->accessibleName();
+        const QString summary
+            = panel.findChild<QLabel *>(QStringLiteral("practiceMissed"))->accessibleName();
         QCOMPARE(summary.count(QLatin1String("; the answer is ")), int(round.size()));
         QVERIFY(summary.contains(QLatin1String("You answered ")));
         panel.practiseMissedButton()->click();

@@ -116,8 +116,9 @@ struct Reader
         Decimal d;
         d.digits = 0;
         const auto digit = [&] {
-            if (d.exact && (__builtin_mul_overflow(d.digits, 10LL, &d.digits)
-                            || __builtin_add_overflow(d.digits, (long long)(s[at] - '0'), &d.digits)))
+            if (d.exact
+                && (__builtin_mul_overflow(d.digits, 10LL, &d.digits)
+                    || __builtin_add_overflow(d.digits, (long long)(s[at] - '0'), &d.digits)))
                 d.exact = false;
             ++at;
             ++digits;

@@ -64,8 +64,7 @@ void OrbelView::drawRect(Graphics &g)
         const TextAttributes labelAttributes
             = fontAttributeWithSize(int(0.08 * double(u)), m_theta >= 0.0f ? 3 : 2, 0.0f);
         const double bisector = double(m_theta / 2.0f);
-        drawCentred(g, m_displayTheta, labelAttributes,
-                    float(0.4 * double(u) * std::cos(bisector)),
+        drawCentred(g, m_displayTheta, labelAttributes, float(0.4 * double(u) * std::cos(bisector)),
                     float(0.4 * double(u) * std::sin(bisector)));
     }
 

@@ -158,9 +158,9 @@ PracticePanel::Text PracticePanel::questionText(const practice::Question &q) con
     switch (q.kind) {
     case practice::Kind::Value: {
         static const char *const sentences[6] = {
-            QT_TR_NOOP("What is the sine of %1?"),      QT_TR_NOOP("What is the cosine of %1?"),
-            QT_TR_NOOP("What is the tangent of %1?"),   QT_TR_NOOP("What is the cotangent of %1?"),
-            QT_TR_NOOP("What is the secant of %1?"),    QT_TR_NOOP("What is the cosecant of %1?"),
+            QT_TR_NOOP("What is the sine of %1?"),    QT_TR_NOOP("What is the cosine of %1?"),
+            QT_TR_NOOP("What is the tangent of %1?"), QT_TR_NOOP("What is the cotangent of %1?"),
+            QT_TR_NOOP("What is the secant of %1?"),  QT_TR_NOOP("What is the cosecant of %1?"),
         };
         const char *sentence = sentences[int(q.function)];
         return { tr(sentence).arg(angle.shown), tr(sentence).arg(angle.spoken) };
@@ -205,9 +205,9 @@ PracticePanel::Text PracticePanel::functionOf(figure::Circular function, const T
     };
     static const char *const spoken[6] = {
         //: A function of an angle read aloud: "the sine of pi over 3".
-        QT_TR_NOOP("the sine of %1"),      QT_TR_NOOP("the cosine of %1"),
-        QT_TR_NOOP("the tangent of %1"),   QT_TR_NOOP("the cotangent of %1"),
-        QT_TR_NOOP("the secant of %1"),    QT_TR_NOOP("the cosecant of %1"),
+        QT_TR_NOOP("the sine of %1"),    QT_TR_NOOP("the cosine of %1"),
+        QT_TR_NOOP("the tangent of %1"), QT_TR_NOOP("the cotangent of %1"),
+        QT_TR_NOOP("the secant of %1"),  QT_TR_NOOP("the cosecant of %1"),
     };
     return { tr(shown[int(function)]).arg(angle.shown),
              tr(spoken[int(function)]).arg(angle.spoken) };
@@ -219,8 +219,8 @@ PracticePanel::Text PracticePanel::explanation(const practice::Question &q) cons
     const int quadrant = practice::quadrantOf(q.degrees);
     static const char *const numerals[5] = { "", "I", "II", "III", "IV" };
     // "sin 4π∕3 = −√3∕2", or "tan π∕2 is undefined".
-    const auto valueSentence = [this](figure::Circular f, const Text &at,
-                                      const practice::Answer &value) -> Text {
+    const auto valueSentence
+        = [this](figure::Circular f, const Text &at, const practice::Answer &value) -> Text {
         const Text function = functionOf(f, at);
         if (!value.defined)
             //: A function that has no value at an angle: "tan π∕2 is undefined".
@@ -256,8 +256,7 @@ PracticePanel::Text PracticePanel::explanation(const practice::Question &q) cons
                          .arg(angle.shown, tr(axes[turn / 90]), x, y, answer.shown),
                      //: The same read aloud.
                      tr("%1 lies on %2, where the point has the coordinates %3 and %4, so %5.")
-                         .arg(angle.spoken, tr(axes[turn / 90]), xSpoken, ySpoken,
-                              answer.spoken) };
+                         .arg(angle.spoken, tr(axes[turn / 90]), xSpoken, ySpoken, answer.spoken) };
         }
         const bool negative = practice::valueAt(q.function, q.degrees).negative;
         static const char *const signs[6][2] = {
@@ -274,9 +273,9 @@ PracticePanel::Text PracticePanel::explanation(const practice::Question &q) cons
               QT_TR_NOOP("where the cosecant is negative") },
         };
         const QString sign = tr(signs[int(q.function)][negative ? 1 : 0]);
-        const Text atReference = valueSentence(
-            q.function, reference,
-            practice::valueAt(q.function, practice::referenceDegrees(q.degrees)));
+        const Text atReference
+            = valueSentence(q.function, reference,
+                            practice::valueAt(q.function, practice::referenceDegrees(q.degrees)));
         //: Why a value is what it is: "4π∕3 lies in quadrant III, where the sine is negative;
         //: its reference angle is π∕3 and sin π∕3 = √3∕2, so sin 4π∕3 = −√3∕2."
         return { tr("%1 lies in quadrant %2, %3; its reference angle is %4 and %5, so %6.")
@@ -288,9 +287,8 @@ PracticePanel::Text PracticePanel::explanation(const practice::Question &q) cons
     }
 
     // A place: where the point now is, and its coordinates.
-    const Text cosine
-        = valueSentence(figure::Circular::Cosine, angle,
-                        practice::valueAt(figure::Circular::Cosine, q.degrees));
+    const Text cosine = valueSentence(figure::Circular::Cosine, angle,
+                                      practice::valueAt(figure::Circular::Cosine, q.degrees));
     const Text sine = valueSentence(figure::Circular::Sine, angle,
                                     practice::valueAt(figure::Circular::Sine, q.degrees));
     if (quadrant == 0)
@@ -303,8 +301,8 @@ PracticePanel::Text PracticePanel::explanation(const practice::Question &q) cons
     //: After a wrong place, the point moved to the right one: "The point is now at 4π∕3, in
     //: quadrant III, with the reference angle π∕3: cos 4π∕3 = −1∕2 and sin 4π∕3 = −√3∕2."
     return { tr("The point is now at %1, in quadrant %2, with the reference angle %3: %4 and %5.")
-                 .arg(angle.shown, QLatin1String(numerals[quadrant]), reference.shown,
-                      cosine.shown, sine.shown),
+                 .arg(angle.shown, QLatin1String(numerals[quadrant]), reference.shown, cosine.shown,
+                      sine.shown),
              tr("The point is now at %1, in quadrant %2, with the reference angle %3: %4 and %5.")
                  .arg(angle.spoken, QString::number(quadrant), reference.spoken, cosine.spoken,
                       sine.spoken) };
@@ -446,7 +444,8 @@ void PracticePanel::tell(bool right, const Text &given)
         const Text why = explanation(q);
         //: Said at once after a wrong answer, with why the right one is right: "Not quite.
         //: 4π∕3 lies in quadrant III, where the sine is negative; …"
-        set(m_feedback, { tr("Not quite. %1").arg(why.shown), tr("Not quite. %1").arg(why.spoken) });
+        set(m_feedback,
+            { tr("Not quite. %1").arg(why.shown), tr("Not quite. %1").arg(why.spoken) });
         const Text asked = questionText(q);
         const Text answer = q.kind == practice::Kind::Value
             ? answerText(practice::valueAt(q.function, q.degrees))
@@ -454,7 +453,8 @@ void PracticePanel::tell(bool right, const Text &given)
         //: A miss in the round's summary, after the question: "You answered 1∕2; the answer is
         //: −√3∕2."
         const char *sentence = QT_TR_NOOP("You answered %1; the answer is %2.");
-        m_missedShown << asked.shown + QLatin1Char(' ') + tr(sentence).arg(given.shown, answer.shown);
+        m_missedShown << asked.shown + QLatin1Char(' ')
+                + tr(sentence).arg(given.shown, answer.shown);
         m_missedSpoken << asked.spoken + QLatin1Char(' ')
                 + tr(sentence).arg(given.spoken, answer.spoken);
         m_missedQuestions.push_back(q);
@@ -503,11 +503,10 @@ void PracticePanel::mark(int chosen, int right)
             //: Added to the accessible name of the answer button with the right answer.
             name += tr(", right answer");
         button->setAccessibleName(name);
-        button->setStyleSheet(isRight
-                                  ? QStringLiteral("QPushButton { background: #c8ecc8; color: "
-                                                   "#004000; font-weight: bold; }")
-                                  : QStringLiteral("QPushButton { background: #f6cccc; color: "
-                                                   "#600000; font-weight: bold; }"));
+        button->setStyleSheet(isRight ? QStringLiteral("QPushButton { background: #c8ecc8; color: "
+                                                       "#004000; font-weight: bold; }")
+                                      : QStringLiteral("QPushButton { background: #f6cccc; color: "
+                                                       "#600000; font-weight: bold; }"));
     }
 }
 
