@@ -616,12 +616,12 @@
     <message>
         <source>%1 lies on %2, where the point is (%3, %4), so %5.</source>
         <extracomment>Why a value on an axis is what it is: &quot;3π∕2 lies on the negative y axis, where the point is (0, −1), so sin 3π∕2 = −1.&quot;</extracomment>
-        <translation>%1 liegt auf %2, wo der Punkt (%3 | %4) ist, also %5.</translation>
+        <translation>%1 liegt auf %2, wo der Punkt (%3 | %4) ist, daraus folgt: %5.</translation>
     </message>
     <message>
         <source>%1 lies on %2, where the point has the coordinates %3 and %4, so %5.</source>
         <extracomment>The same read aloud.</extracomment>
-        <translation>%1 liegt auf %2, wo der Punkt die Koordinaten %3 und %4 hat, also %5.</translation>
+        <translation>%1 liegt auf %2, wo der Punkt die Koordinaten %3 und %4 hat, daraus folgt: %5.</translation>
     </message>
     <message>
         <source>where the sine is positive</source>
@@ -674,7 +674,7 @@
     <message>
         <source>%1 lies in quadrant %2, %3; its reference angle is %4 and %5, so %6.</source>
         <extracomment>Why a value is what it is: &quot;4π∕3 lies in quadrant III, where the sine is negative; its reference angle is π∕3 and sin π∕3 = √3∕2, so sin 4π∕3 = −√3∕2.&quot;</extracomment>
-        <translation>%1 liegt im Quadranten %2, %3; sein Bezugswinkel ist %4 und %5, also %6.</translation>
+        <translation>%1 liegt im Quadranten %2, %3; sein Bezugswinkel ist %4 und %5, daraus folgt: %6.</translation>
     </message>
     <message>
         <source>The point is now at %1, on %2: %3 and %4.</source>
