@@ -117,7 +117,7 @@ void OrbelView::setAngleHidden(bool hidden)
     if (hidden == m_angleHidden)
         return;
     m_angleHidden = hidden;
-    emit angleHiddenChanged(hidden);
+    // Everything that follows the angle hears of it, the field and the panels as a screen reader.
     notifyAngleChanged();
     update();
 }

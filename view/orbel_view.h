@@ -117,7 +117,6 @@ signals:
     // Every time the angle is processed: a drag, a key, a setter. Assistive technology hears of
     // it too, as a value change of the view.
     void thetaChanged(float theta);
-    void angleHiddenChanged(bool hidden);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
