@@ -50,6 +50,9 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_ui->values, &QAbstractButton::toggled, m_ui->actionValues, &QAction::setChecked);
     m_ui->valuesPanel->installEventFilter(this);
     m_ui->practicePanel->setOrbelView(m_ui->orbelView);
+    // Typing the angle would answer a question that asks where it lies.
+    connect(m_ui->practicePanel, &PracticePanel::placeQuestionOpen, m_ui->angleField,
+            &QWidget::setDisabled);
     m_ui->practicePanel->installEventFilter(this);
 
     // The two views share the height the controls leave, the graph by a third of it.

@@ -158,7 +158,11 @@ bool printFigure(QPrinter &printer, const OrbelView &view)
     printView->translateOriginToPoint(Point { 0.5f * w, 0.5f * h });
     // The unit first, so that the label setTheta builds is already in it.
     printView->setAngleUnit(view.angleUnit());
-    printView->setTheta(view.theta());
+    // A typed angle is printed as typed, not snapped to a standard angle nearby.
+    if (view.typedAngle())
+        printView->setTypedAngle(view.theta(), view.typedDegreeDecimals());
+    else
+        printView->setTheta(view.theta());
     printView->setStandardAngles(view.standardAngles());
     printView->setSinCos(view.sinCos());
 

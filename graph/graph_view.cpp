@@ -59,9 +59,11 @@ QString GraphView::accessibleValueText() const
     if (!m_view)
         return QString();
     const float theta = m_view->theta();
-    // What the graph draws, in the order of its legend.
-    //: What a screen reader says of the graph, first the angle: "theta pi over 3".
-    QStringList parts { tr("theta %1").arg(m_view->spokenAngle()) };
+    // What the graph draws, in the order of its legend; the angle not while practice asks for it.
+    QStringList parts;
+    if (!m_view->angleHidden())
+        //: What a screen reader says of the graph, first the angle: "theta pi over 3".
+        parts << tr("theta %1").arg(m_view->spokenAngle());
     if (showsCurve(Cosine))
         //: The value of the cosine curve at the angle, read aloud: "cosine 1 over 2".
         parts << tr("cosine %1").arg(speech::value(std::cos(theta)));

@@ -1,6 +1,7 @@
-// The field sets the angle only through the circle view's setTheta, so the snapping, the label,
-// the winding state and everything that follows the view (the graph, the spoken text) are the
-// same as for any other change.
+// The field sets the angle only through the circle view's setters, so the label, the winding state
+// and everything that follows the view (the graph, the spoken text) are the same as for any other
+// change. A standard angle typed lands through setTheta, exactly named; any other is set as typed,
+// never snapped to a standard angle nearby: a number typed is meant as typed.
 #include "panels/angle_field.h"
 
 #include "platform/accessibility_events.h"
@@ -125,7 +126,8 @@ void AngleField::follow()
     // What the user is typing stays until Return or Escape.
     if (!m_view || m_edit->isModified())
         return;
-    m_edit->setText(m_view->displayTheta().trimmed());
+    // While practice asks for the angle, the field does not name it either.
+    m_edit->setText(m_view->angleHidden() ? QString() : m_view->displayTheta().trimmed());
 }
 
 void AngleField::commit()
@@ -146,10 +148,13 @@ void AngleField::commit()
         return;
     }
     m_edit->setModified(false);
-    m_view->setTheta(float(angle.radians));
+    if (angle.standard)
+        m_view->setTheta(float(angle.radians));
+    else
+        m_view->setTypedAngle(float(angle.radians), angle.degreeDecimals);
     // setTheta follows itself only when the angle changed.
-    m_edit->setText(m_view->displayTheta().trimmed());
-    if (angle.coterminal) {
+    m_edit->setText(m_view->angleHidden() ? QString() : m_view->displayTheta().trimmed());
+    if (angle.coterminal && !m_view->angleHidden()) {
         const QString label = m_view->displayTheta().trimmed();
         //: Below the angle field when an angle beyond a full turn was brought in by whole turns.
         setMessage(

@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr double pi = 3.141592653589793;
@@ -41,6 +43,7 @@ PracticePanel::PracticePanel(QWidget *parent)
     m_check = new QPushButton(this);
     m_next = new QPushButton(this);
     m_newRound = new QPushButton(this);
+    m_practiseMissed = new QPushButton(this);
     m_title->setObjectName(QStringLiteral("practiceTitle"));
     m_score->setObjectName(QStringLiteral("practiceScore"));
     m_question->setObjectName(QStringLiteral("practiceQuestion"));
@@ -49,6 +52,7 @@ PracticePanel::PracticePanel(QWidget *parent)
     m_check->setObjectName(QStringLiteral("practiceCheck"));
     m_next->setObjectName(QStringLiteral("practiceNext"));
     m_newRound->setObjectName(QStringLiteral("practiceNewRound"));
+    m_practiseMissed->setObjectName(QStringLiteral("practiceMissedRound"));
     auto *grid = new QGridLayout;
     for (int i = 0; i < answerButtonCount; ++i) {
         auto *button = new QPushButton(this);
@@ -65,11 +69,13 @@ PracticePanel::PracticePanel(QWidget *parent)
     layout->addWidget(m_feedback);
     layout->addWidget(m_next);
     layout->addWidget(m_missed);
+    layout->addWidget(m_practiseMissed);
     layout->addWidget(m_newRound);
     layout->addStretch(1);
     connect(m_check, &QPushButton::clicked, this, &PracticePanel::check);
     connect(m_next, &QPushButton::clicked, this, &PracticePanel::next);
     connect(m_newRound, &QPushButton::clicked, this, &PracticePanel::newRound);
+    connect(m_practiseMissed, &QPushButton::clicked, this, &PracticePanel::practiseMissed);
     setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('m')) * 20);
     retranslate();
     newRound();
@@ -77,6 +83,7 @@ PracticePanel::PracticePanel(QWidget *parent)
 
 void PracticePanel::setOrbelView(OrbelView *view)
 {
+    releaseFigure();
     m_view = view;
     showQuestion();
 }
@@ -95,6 +102,22 @@ void PracticePanel::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
 }
 
+void PracticePanel::hideEvent(QHideEvent *event)
+{
+    // Without the panel there is no question: the figure names its angle again.
+    releaseFigure();
+    QWidget::hideEvent(event);
+}
+
+void PracticePanel::releaseFigure()
+{
+    emit placeQuestionOpen(false);
+    if (!m_view)
+        return;
+    m_view->setAngleHidden(false);
+    m_view->setReferenceShown(false);
+}
+
 void PracticePanel::retranslate()
 {
     //: The title of the practice panel.
@@ -103,6 +126,8 @@ void PracticePanel::retranslate()
     m_check->setText(tr("Check"));
     m_next->setText(tr("Next"));
     m_newRound->setText(tr("New Round"));
+    //: Starts a round of the questions missed in the round just over.
+    m_practiseMissed->setText(tr("Practise Missed"));
 }
 
 PracticePanel::Text PracticePanel::angleText(int degrees) const
@@ -132,10 +157,12 @@ PracticePanel::Text PracticePanel::questionText(const practice::Question &q) con
     const Text angle = angleText(q.degrees);
     switch (q.kind) {
     case practice::Kind::Value: {
-        const char *sentence = q.function == figure::Circular::Sine
-            ? QT_TR_NOOP("What is the sine of %1?")
-            : q.function == figure::Circular::Cosine ? QT_TR_NOOP("What is the cosine of %1?")
-                                                     : QT_TR_NOOP("What is the tangent of %1?");
+        static const char *const sentences[6] = {
+            QT_TR_NOOP("What is the sine of %1?"),    QT_TR_NOOP("What is the cosine of %1?"),
+            QT_TR_NOOP("What is the tangent of %1?"), QT_TR_NOOP("What is the cotangent of %1?"),
+            QT_TR_NOOP("What is the secant of %1?"),  QT_TR_NOOP("What is the cosecant of %1?"),
+        };
+        const char *sentence = sentences[int(q.function)];
         return { tr(sentence).arg(angle.shown), tr(sentence).arg(angle.spoken) };
     }
     case practice::Kind::Place:
@@ -169,21 +196,116 @@ PracticePanel::Text PracticePanel::questionText(const practice::Question &q) con
              tr(sentence).arg(turn.spoken, value.spoken) };
 }
 
-PracticePanel::Text PracticePanel::rightAnswerText(const practice::Question &q) const
+PracticePanel::Text PracticePanel::functionOf(figure::Circular function, const Text &angle) const
+{
+    static const char *const shown[6] = {
+        //: A function of an angle as written: "sin π∕3"; "sen %1" where schools write it so.
+        QT_TR_NOOP("sin %1"), QT_TR_NOOP("cos %1"), QT_TR_NOOP("tan %1"),
+        QT_TR_NOOP("cot %1"), QT_TR_NOOP("sec %1"), QT_TR_NOOP("csc %1"),
+    };
+    static const char *const spoken[6] = {
+        //: A function of an angle read aloud: "the sine of pi over 3".
+        QT_TR_NOOP("the sine of %1"),    QT_TR_NOOP("the cosine of %1"),
+        QT_TR_NOOP("the tangent of %1"), QT_TR_NOOP("the cotangent of %1"),
+        QT_TR_NOOP("the secant of %1"),  QT_TR_NOOP("the cosecant of %1"),
+    };
+    return { tr(shown[int(function)]).arg(angle.shown),
+             tr(spoken[int(function)]).arg(angle.spoken) };
+}
+
+PracticePanel::Text PracticePanel::explanation(const practice::Question &q) const
 {
     const Text angle = angleText(q.degrees);
+    const int quadrant = practice::quadrantOf(q.degrees);
+    static const char *const numerals[5] = { "", "I", "II", "III", "IV" };
+    // "sin 4π∕3 = −√3∕2", or "tan π∕2 is undefined".
+    const auto valueSentence
+        = [this](figure::Circular f, const Text &at, const practice::Answer &value) -> Text {
+        const Text function = functionOf(f, at);
+        if (!value.defined)
+            //: A function that has no value at an angle: "tan π∕2 is undefined".
+            return { tr("%1 is undefined").arg(function.shown),
+                     tr("%1 is undefined").arg(function.spoken) };
+        const Text v = answerText(value);
+        //: A function's value read aloud: "the sine of pi over 3 is root 3 over 2".
+        return { function.shown + QStringLiteral(" = ") + v.shown,
+                 tr("%1 is %2").arg(function.spoken, v.spoken) };
+    };
+    static const char *const axes[4] = {
+        QT_TR_NOOP("the positive x axis"),
+        QT_TR_NOOP("the positive y axis"),
+        QT_TR_NOOP("the negative x axis"),
+        QT_TR_NOOP("the negative y axis"),
+    };
+    const int turn = ((q.degrees % 360) + 360) % 360;
+    const Text reference = angleText(practice::referenceDegrees(q.degrees));
+
     if (q.kind == practice::Kind::Value) {
-        const Text value = answerText(practice::valueAt(q.function, q.degrees));
-        const char *sentence = q.function == figure::Circular::Sine
-            ? QT_TR_NOOP("the sine of %1 is %2")
-            : q.function == figure::Circular::Cosine ? QT_TR_NOOP("the cosine of %1 is %2")
-                                                     : QT_TR_NOOP("the tangent of %1 is %2");
-        return { tr(sentence).arg(angle.shown, value.shown),
-                 tr(sentence).arg(angle.spoken, value.spoken) };
+        const Text answer
+            = valueSentence(q.function, angle, practice::valueAt(q.function, q.degrees));
+        if (quadrant == 0) {
+            const QString x = answerText(practice::valueAt(figure::Circular::Cosine, turn)).shown;
+            const QString y = answerText(practice::valueAt(figure::Circular::Sine, turn)).shown;
+            const QString xSpoken
+                = answerText(practice::valueAt(figure::Circular::Cosine, turn)).spoken;
+            const QString ySpoken
+                = answerText(practice::valueAt(figure::Circular::Sine, turn)).spoken;
+            //: Why a value on an axis is what it is: "3π∕2 lies on the negative y axis, where
+            //: the point is (0, −1), so sin 3π∕2 = −1."
+            return { tr("%1 lies on %2, where the point is (%3, %4), so %5.")
+                         .arg(angle.shown, tr(axes[turn / 90]), x, y, answer.shown),
+                     //: The same read aloud.
+                     tr("%1 lies on %2, where the point has the coordinates %3 and %4, so %5.")
+                         .arg(angle.spoken, tr(axes[turn / 90]), xSpoken, ySpoken, answer.spoken) };
+        }
+        const bool negative = practice::valueAt(q.function, q.degrees).negative;
+        static const char *const signs[6][2] = {
+            { QT_TR_NOOP("where the sine is positive"), QT_TR_NOOP("where the sine is negative") },
+            { QT_TR_NOOP("where the cosine is positive"),
+              QT_TR_NOOP("where the cosine is negative") },
+            { QT_TR_NOOP("where the tangent is positive"),
+              QT_TR_NOOP("where the tangent is negative") },
+            { QT_TR_NOOP("where the cotangent is positive"),
+              QT_TR_NOOP("where the cotangent is negative") },
+            { QT_TR_NOOP("where the secant is positive"),
+              QT_TR_NOOP("where the secant is negative") },
+            { QT_TR_NOOP("where the cosecant is positive"),
+              QT_TR_NOOP("where the cosecant is negative") },
+        };
+        const QString sign = tr(signs[int(q.function)][negative ? 1 : 0]);
+        const Text atReference
+            = valueSentence(q.function, reference,
+                            practice::valueAt(q.function, practice::referenceDegrees(q.degrees)));
+        //: Why a value is what it is: "4π∕3 lies in quadrant III, where the sine is negative;
+        //: its reference angle is π∕3 and sin π∕3 = √3∕2, so sin 4π∕3 = −√3∕2."
+        return { tr("%1 lies in quadrant %2, %3; its reference angle is %4 and %5, so %6.")
+                     .arg(angle.shown, QLatin1String(numerals[quadrant]), sign, reference.shown,
+                          atReference.shown, answer.shown),
+                 tr("%1 lies in quadrant %2, %3; its reference angle is %4 and %5, so %6.")
+                     .arg(angle.spoken, QString::number(quadrant), sign, reference.spoken,
+                          atReference.spoken, answer.spoken) };
     }
-    //: What the point was moved to after a wrong answer: "the point is now at 2π∕3".
-    return { tr("the point is now at %1").arg(angle.shown),
-             tr("the point is now at %1").arg(angle.spoken) };
+
+    // A place: where the point now is, and its coordinates.
+    const Text cosine = valueSentence(figure::Circular::Cosine, angle,
+                                      practice::valueAt(figure::Circular::Cosine, q.degrees));
+    const Text sine = valueSentence(figure::Circular::Sine, angle,
+                                    practice::valueAt(figure::Circular::Sine, q.degrees));
+    if (quadrant == 0)
+        //: After a wrong place, the point moved to the right one: "The point is now at 3π∕2,
+        //: on the negative y axis: cos 3π∕2 = 0 and sin 3π∕2 = −1."
+        return { tr("The point is now at %1, on %2: %3 and %4.")
+                     .arg(angle.shown, tr(axes[turn / 90]), cosine.shown, sine.shown),
+                 tr("The point is now at %1, on %2: %3 and %4.")
+                     .arg(angle.spoken, tr(axes[turn / 90]), cosine.spoken, sine.spoken) };
+    //: After a wrong place, the point moved to the right one: "The point is now at 4π∕3, in
+    //: quadrant III, with the reference angle π∕3: cos 4π∕3 = −1∕2 and sin 4π∕3 = −√3∕2."
+    return { tr("The point is now at %1, in quadrant %2, with the reference angle %3: %4 and %5.")
+                 .arg(angle.shown, QLatin1String(numerals[quadrant]), reference.shown, cosine.shown,
+                      sine.shown),
+             tr("The point is now at %1, in quadrant %2, with the reference angle %3: %4 and %5.")
+                 .arg(angle.spoken, QString::number(quadrant), reference.spoken, cosine.spoken,
+                      sine.spoken) };
 }
 
 void PracticePanel::set(QLabel *label, const Text &text)
@@ -215,11 +337,26 @@ void PracticePanel::announce(const QString &spoken, QPushButton *next)
 
 void PracticePanel::newRound()
 {
-    m_round = practice::makeRound(m_random);
+    m_round = practice::makeRound(m_random, &m_deck);
     m_current = 0;
     m_right = 0;
     m_missedShown.clear();
     m_missedSpoken.clear();
+    m_missedQuestions.clear();
+    showQuestion();
+}
+
+void PracticePanel::practiseMissed()
+{
+    if (m_missedQuestions.empty())
+        return;
+    m_round = m_missedQuestions;
+    std::shuffle(m_round.begin(), m_round.end(), m_random);
+    m_current = 0;
+    m_right = 0;
+    m_missedShown.clear();
+    m_missedSpoken.clear();
+    m_missedQuestions.clear();
     showQuestion();
 }
 
@@ -228,7 +365,13 @@ void PracticePanel::showQuestion()
     const bool over = m_current >= int(m_round.size());
     m_answered = false;
     set(m_feedback, {});
+    for (QPushButton *button : std::as_const(m_answers))
+        button->setStyleSheet(QString());
+    if (m_view)
+        m_view->setReferenceShown(false);
+    m_practiseMissed->hide();
     if (over) {
+        releaseFigure();
         const QString score
             = tr("Round over: %1 of %2 right").arg(m_right).arg(int(m_round.size()));
         set(m_score, { score, score });
@@ -236,6 +379,7 @@ void PracticePanel::showQuestion()
         set(m_missed,
             { m_missedShown.join(QLatin1Char('\n')), m_missedSpoken.join(QStringLiteral(" ")) });
         m_newRound->show();
+        m_practiseMissed->setVisible(!m_missedQuestions.empty());
         announce(score
                      + (m_missedSpoken.isEmpty()
                             ? QString()
@@ -257,6 +401,11 @@ void PracticePanel::showQuestion()
     const Text question = questionText(q);
     set(m_question, question);
     const bool value = q.kind == practice::Kind::Value;
+    // A question that asks for the angle must not find it named on the figure or beside it.
+    // (A hidden panel asks nothing: it hides nothing either.)
+    if (m_view)
+        m_view->setAngleHidden(!value && isVisible());
+    emit placeQuestionOpen(q.kind == practice::Kind::Place && isVisible());
     const std::vector<practice::Answer> answers
         = value ? practice::answersFor(q.function) : std::vector<practice::Answer>();
     for (int i = 0; i < m_answers.size(); ++i) {
@@ -283,7 +432,7 @@ void PracticePanel::showQuestion()
     m_next->setEnabled(false);
 }
 
-void PracticePanel::tell(bool right, const Text &correction)
+void PracticePanel::tell(bool right, const Text &given)
 {
     m_answered = true;
     const practice::Question &q = m_round[size_t(m_current)];
@@ -292,16 +441,31 @@ void PracticePanel::tell(bool right, const Text &correction)
         //: Said at once after a right answer.
         set(m_feedback, { tr("Right."), tr("Right.") });
     } else {
-        //: Said at once after a wrong answer, with the right one: "Not quite: the cosine of
-        //: 2π∕3 is −1∕2."
+        const Text why = explanation(q);
+        //: Said at once after a wrong answer, with why the right one is right: "Not quite.
+        //: 4π∕3 lies in quadrant III, where the sine is negative; …"
         set(m_feedback,
-            { tr("Not quite: %1.").arg(correction.shown),
-              tr("Not quite: %1.").arg(correction.spoken) });
+            { tr("Not quite. %1").arg(why.shown), tr("Not quite. %1").arg(why.spoken) });
         const Text asked = questionText(q);
-        const Text answer = rightAnswerText(q);
-        m_missedShown << asked.shown + QLatin1Char(' ') + answer.shown;
-        m_missedSpoken << asked.spoken + QLatin1Char(' ') + answer.spoken + QLatin1Char('.');
+        const Text answer = q.kind == practice::Kind::Value
+            ? answerText(practice::valueAt(q.function, q.degrees))
+            : angleText(q.degrees);
+        //: A miss in the round's summary, after the question: "You answered 1∕2; the answer is
+        //: −√3∕2."
+        const char *sentence = QT_TR_NOOP("You answered %1; the answer is %2.");
+        m_missedShown << asked.shown + QLatin1Char(' ')
+                + tr(sentence).arg(given.shown, answer.shown);
+        m_missedSpoken << asked.spoken + QLatin1Char(' ')
+                + tr(sentence).arg(given.spoken, answer.spoken);
+        m_missedQuestions.push_back(q);
+        // The reference angle stays drawn on the figure until Next.
+        if (m_view)
+            m_view->setReferenceShown(true);
     }
+    // Answered: the angle is named again, everywhere.
+    if (m_view)
+        m_view->setAngleHidden(false);
+    emit placeQuestionOpen(false);
     m_next->setEnabled(true);
     const QString score = tr("Question %1 of %2, %3 right")
                               .arg(m_current + 1)
@@ -317,14 +481,49 @@ void PracticePanel::tell(bool right, const Text &correction)
     m_check->setEnabled(false);
 }
 
+void PracticePanel::mark(int chosen, int right)
+{
+    // A sign as well as a colour, so that the mark does not rest on colour alone; dark text on
+    // a light ground, legible on a projector and while the buttons are disabled.
+    const std::vector<practice::Answer> answers
+        = practice::answersFor(m_round[size_t(m_current)].function);
+    for (int i : { chosen, right }) {
+        if (i < 0 || i >= int(answers.size()))
+            continue;
+        QPushButton *button = m_answers[i];
+        const Text text = answerText(answers[size_t(i)]);
+        const bool isRight = i == right;
+        button->setText((isRight ? QStringLiteral("\u2713 ") : QStringLiteral("\u2717 "))
+                        + text.shown);
+        QString name = text.spoken;
+        if (i == chosen)
+            //: Added to the accessible name of the answer button the student pressed.
+            name += tr(", your answer");
+        if (isRight)
+            //: Added to the accessible name of the answer button with the right answer.
+            name += tr(", right answer");
+        button->setAccessibleName(name);
+        button->setStyleSheet(isRight ? QStringLiteral("QPushButton { background: #c8ecc8; color: "
+                                                       "#004000; font-weight: bold; }")
+                                      : QStringLiteral("QPushButton { background: #f6cccc; color: "
+                                                       "#600000; font-weight: bold; }"));
+    }
+}
+
 void PracticePanel::answer(int index)
 {
     if (m_answered || m_current >= int(m_round.size()))
         return;
     const practice::Question &q = m_round[size_t(m_current)];
-    if (q.kind != practice::Kind::Value || index >= int(practice::answersFor(q.function).size()))
+    const std::vector<practice::Answer> answers = practice::answersFor(q.function);
+    if (q.kind != practice::Kind::Value || index < 0 || index >= int(answers.size()))
         return;
-    tell(index == practice::rightAnswer(q), rightAnswerText(q));
+    const int right = practice::rightAnswer(q);
+    mark(index, right);
+    if (index != right && m_view)
+        // The angle asked about, on the circle, for its reference angle to be drawn.
+        m_view->setTheta(float(q.degrees * pi / 180.0));
+    tell(index == right, answerText(answers[size_t(index)]));
 }
 
 void PracticePanel::check()
@@ -335,10 +534,13 @@ void PracticePanel::check()
     if (q.kind == practice::Kind::Value)
         return;
     const bool right = practice::placedRight(q, m_view->theta());
+    // Where the point was, named as the figure names it, before it is moved.
+    const QString label = m_view->displayTheta().trimmed();
+    const Text given { label, speech::angle(label, m_view->angleUnit()) };
     if (!right)
         // Shown on the circle, through the view's own setter.
         m_view->setTheta(float(q.degrees * pi / 180.0));
-    tell(right, rightAnswerText(q));
+    tell(right, given);
 }
 
 void PracticePanel::next()

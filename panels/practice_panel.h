@@ -38,6 +38,9 @@ public:
     QPushButton *checkButton() const { return m_check; }
     QPushButton *nextButton() const { return m_next; }
     QPushButton *newRoundButton() const { return m_newRound; }
+    QPushButton *practiseMissedButton() const { return m_practiseMissed; }
+    // Starts a round of the questions missed in the round just over.
+    void practiseMissed();
     QLabel *questionLabel() const { return m_question; }
     QLabel *feedbackLabel() const { return m_feedback; }
     QLabel *scoreLabel() const { return m_score; }
@@ -49,18 +52,31 @@ public:
         QString spoken;
     };
     Text questionText(const practice::Question &question) const;
+    // Why the answer to a question is what it is: where the angle lies, the sign of the function
+    // there, the reference angle and the value at it ("4π∕3 lies in quadrant III, where the sine
+    // is negative; its reference angle is π∕3 and sin π∕3 = √3∕2, so sin 4π∕3 = −√3∕2.").
+    Text explanation(const practice::Question &question) const;
+
+signals:
+    // True while a question is open that the point answers by its place: typing the angle would
+    // answer it without knowing where it lies.
+    void placeQuestionOpen(bool open);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
     Text angleText(int degrees) const;
     Text answerText(const practice::Answer &answer) const;
-    Text rightAnswerText(const practice::Question &question) const;
+    Text functionOf(figure::Circular function, const Text &angle) const;
     void showQuestion();
-    void tell(bool right, const Text &correction);
+    // Lets the figure name the angle again and takes away what explained the last answer.
+    void releaseFigure();
+    void tell(bool right, const Text &given);
+    void mark(int chosen, int right);
     void set(QLabel *label, const Text &text);
     void announce(const QString &spoken, QPushButton *next = nullptr);
     void retranslate();
@@ -73,6 +89,8 @@ private:
     bool m_answered = false;
     QStringList m_missedShown;
     QStringList m_missedSpoken;
+    std::vector<practice::Question> m_missedQuestions;
+    practice::FunctionDeck m_deck;
 
     QLabel *m_title = nullptr;
     QLabel *m_score = nullptr;
@@ -83,4 +101,5 @@ private:
     QPushButton *m_next = nullptr;
     QLabel *m_missed = nullptr;
     QPushButton *m_newRound = nullptr;
+    QPushButton *m_practiseMissed = nullptr;
 };

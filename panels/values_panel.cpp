@@ -138,7 +138,12 @@ void ValuesPanel::refresh()
         reference = fold * pi / 180.0;
     }
     float angle = float(reference);
-    const QString label = m_view->normalizeAngle(angle).trimmed();
+    // A typed angle's reference angle is named as the angle is: as typed, never snapped.
+    const QString label = m_view->typedAngle() && !standard
+        ? m_view->plainLabel(angle, m_view->typedDegreeDecimals()).trimmed()
+        : m_view->normalizeAngle(angle).trimmed();
+    // While practice asks for the angle, its reference angle would name it.
+    m_lines[7]->setVisible(!m_view->angleHidden());
     //: The reference angle, the acute angle between the radius and the x axis: "Reference
     //: angle π∕3".
     m_lines[7]->setText(tr("Reference angle %1").arg(label));

@@ -38,10 +38,13 @@ void TurnSweep::start()
 {
     if (!m_view)
         return;
-    if (isRunning())
-        m_view->setTheta(m_start);
-    else
+    if (isRunning()) {
+        restoreStart();
+    } else {
         m_start = m_view->theta();
+        m_startTyped = m_view->typedAngle();
+        m_startDegreeDecimals = m_view->typedDegreeDecimals();
+    }
     m_clock.start();
     m_timer.start();
     if (QCoreApplication *app = QCoreApplication::instance())
@@ -59,8 +62,16 @@ void TurnSweep::stop()
         app->removeEventFilter(this);
     // Where it began, through the setter: the angle as it was, with its own label.
     if (m_view)
-        m_view->setTheta(m_start);
+        restoreStart();
     emit finished();
+}
+
+void TurnSweep::restoreStart()
+{
+    if (m_startTyped)
+        m_view->setTypedAngle(m_start, m_startDegreeDecimals);
+    else
+        m_view->setTheta(m_start);
 }
 
 void TurnSweep::step()

@@ -40,10 +40,14 @@ protected:
 
 private:
     void step();
+    void restoreStart();
 
     QPointer<OrbelView> m_view;
     QTimer m_timer;
     QElapsedTimer m_clock;
     int m_duration = defaultDurationMs;
     float m_start = 0.0f;
+    // A typed angle goes back as typed, not snapped.
+    bool m_startTyped = false;
+    int m_startDegreeDecimals = -1;
 };

@@ -382,7 +382,7 @@
     </message>
     <message>
         <source>Unit Circle &amp;ReadMe</source>
-        <translation>&amp;Liesmich zu Einheitskreis</translation>
+        <translation>&amp;Liesmich zum Einheitskreis</translation>
     </message>
     <message>
         <source>&amp;Marvo Software Web Site</source>
@@ -518,6 +518,16 @@
         <extracomment>A whole number times a square root read aloud: &quot;2 root 3&quot; in &quot;2 root 3 over 3&quot;.</extracomment>
         <translation>%1 mal Wurzel aus %2</translation>
     </message>
+    <message>
+        <source>cosine %1, sine %2</source>
+        <extracomment>What a screen reader says of the figure while a practice question asks for the angle: the point&apos;s coordinates only, &quot;cosine minus 1 over 2, sine root 3 over 2&quot;.</extracomment>
+        <translation>Kosinus %1, Sinus %2</translation>
+    </message>
+    <message>
+        <source>%1 degrees</source>
+        <comment>with decimals</comment>
+        <translation>%1 Grad</translation>
+    </message>
 </context>
 <context>
     <name>PracticePanel</name>
@@ -578,23 +588,6 @@
         <translation>Setzen Sie den Punkt auf den Winkel zwischen 0 und %1, dessen Kosinus %2 ist und dessen Sinus negativ ist.</translation>
     </message>
     <message>
-        <source>the sine of %1 is %2</source>
-        <translation>der Sinus von %1 ist %2</translation>
-    </message>
-    <message>
-        <source>the cosine of %1 is %2</source>
-        <translation>der Kosinus von %1 ist %2</translation>
-    </message>
-    <message>
-        <source>the tangent of %1 is %2</source>
-        <translation>der Tangens von %1 ist %2</translation>
-    </message>
-    <message>
-        <source>the point is now at %1</source>
-        <extracomment>What the point was moved to after a wrong answer: &quot;the point is now at 2π∕3&quot;.</extracomment>
-        <translation>der Punkt steht jetzt auf %1</translation>
-    </message>
-    <message>
         <source>Round over: %1 of %2 right</source>
         <translation>Runde vorbei: %1 von %2 richtig</translation>
     </message>
@@ -609,9 +602,190 @@
         <translation>Richtig.</translation>
     </message>
     <message>
-        <source>Not quite: %1.</source>
-        <extracomment>Said at once after a wrong answer, with the right one: &quot;Not quite: the cosine of 2π∕3 is −1∕2.&quot;</extracomment>
-        <translation>Nicht ganz: %1.</translation>
+        <source>Practise Missed</source>
+        <extracomment>Starts a round of the questions missed in the round just over.</extracomment>
+        <translation>Verpasste üben</translation>
+    </message>
+    <message>
+        <source>What is the cotangent of %1?</source>
+        <translation>Wie groß ist der Kotangens von %1?</translation>
+    </message>
+    <message>
+        <source>What is the secant of %1?</source>
+        <translation>Wie groß ist der Sekans von %1?</translation>
+    </message>
+    <message>
+        <source>What is the cosecant of %1?</source>
+        <translation>Wie groß ist der Kosekans von %1?</translation>
+    </message>
+    <message>
+        <source>sin %1</source>
+        <extracomment>A function of an angle as written: &quot;sin π∕3&quot;; &quot;sen %1&quot; where schools write it so.</extracomment>
+        <translation>sin %1</translation>
+    </message>
+    <message>
+        <source>cos %1</source>
+        <translation>cos %1</translation>
+    </message>
+    <message>
+        <source>tan %1</source>
+        <translation>tan %1</translation>
+    </message>
+    <message>
+        <source>cot %1</source>
+        <translation>cot %1</translation>
+    </message>
+    <message>
+        <source>sec %1</source>
+        <translation>sec %1</translation>
+    </message>
+    <message>
+        <source>csc %1</source>
+        <translation>csc %1</translation>
+    </message>
+    <message>
+        <source>the sine of %1</source>
+        <extracomment>A function of an angle read aloud: &quot;the sine of pi over 3&quot;.</extracomment>
+        <translation>der Sinus von %1</translation>
+    </message>
+    <message>
+        <source>the cosine of %1</source>
+        <translation>der Kosinus von %1</translation>
+    </message>
+    <message>
+        <source>the tangent of %1</source>
+        <translation>der Tangens von %1</translation>
+    </message>
+    <message>
+        <source>the cotangent of %1</source>
+        <translation>der Kotangens von %1</translation>
+    </message>
+    <message>
+        <source>the secant of %1</source>
+        <translation>der Sekans von %1</translation>
+    </message>
+    <message>
+        <source>the cosecant of %1</source>
+        <translation>der Kosekans von %1</translation>
+    </message>
+    <message>
+        <source>%1 is undefined</source>
+        <extracomment>A function that has no value at an angle: &quot;tan π∕2 is undefined&quot;.</extracomment>
+        <translation>%1 ist nicht definiert</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <extracomment>A function&apos;s value read aloud: &quot;the sine of pi over 3 is root 3 over 2&quot;.</extracomment>
+        <translation>%1 ist %2</translation>
+    </message>
+    <message>
+        <source>the positive x axis</source>
+        <translation>der positiven x-Achse</translation>
+    </message>
+    <message>
+        <source>the positive y axis</source>
+        <translation>der positiven y-Achse</translation>
+    </message>
+    <message>
+        <source>the negative x axis</source>
+        <translation>der negativen x-Achse</translation>
+    </message>
+    <message>
+        <source>the negative y axis</source>
+        <translation>der negativen y-Achse</translation>
+    </message>
+    <message>
+        <source>%1 lies on %2, where the point is (%3, %4), so %5.</source>
+        <extracomment>Why a value on an axis is what it is: &quot;3π∕2 lies on the negative y axis, where the point is (0, −1), so sin 3π∕2 = −1.&quot;</extracomment>
+        <translation>%1 liegt auf %2, wo der Punkt (%3 | %4) ist, daraus folgt: %5.</translation>
+    </message>
+    <message>
+        <source>%1 lies on %2, where the point has the coordinates %3 and %4, so %5.</source>
+        <extracomment>The same read aloud.</extracomment>
+        <translation>%1 liegt auf %2, wo der Punkt die Koordinaten %3 und %4 hat, daraus folgt: %5.</translation>
+    </message>
+    <message>
+        <source>where the sine is positive</source>
+        <translation>wo der Sinus positiv ist</translation>
+    </message>
+    <message>
+        <source>where the sine is negative</source>
+        <translation>wo der Sinus negativ ist</translation>
+    </message>
+    <message>
+        <source>where the cosine is positive</source>
+        <translation>wo der Kosinus positiv ist</translation>
+    </message>
+    <message>
+        <source>where the cosine is negative</source>
+        <translation>wo der Kosinus negativ ist</translation>
+    </message>
+    <message>
+        <source>where the tangent is positive</source>
+        <translation>wo der Tangens positiv ist</translation>
+    </message>
+    <message>
+        <source>where the tangent is negative</source>
+        <translation>wo der Tangens negativ ist</translation>
+    </message>
+    <message>
+        <source>where the cotangent is positive</source>
+        <translation>wo der Kotangens positiv ist</translation>
+    </message>
+    <message>
+        <source>where the cotangent is negative</source>
+        <translation>wo der Kotangens negativ ist</translation>
+    </message>
+    <message>
+        <source>where the secant is positive</source>
+        <translation>wo der Sekans positiv ist</translation>
+    </message>
+    <message>
+        <source>where the secant is negative</source>
+        <translation>wo der Sekans negativ ist</translation>
+    </message>
+    <message>
+        <source>where the cosecant is positive</source>
+        <translation>wo der Kosekans positiv ist</translation>
+    </message>
+    <message>
+        <source>where the cosecant is negative</source>
+        <translation>wo der Kosekans negativ ist</translation>
+    </message>
+    <message>
+        <source>%1 lies in quadrant %2, %3; its reference angle is %4 and %5, so %6.</source>
+        <extracomment>Why a value is what it is: &quot;4π∕3 lies in quadrant III, where the sine is negative; its reference angle is π∕3 and sin π∕3 = √3∕2, so sin 4π∕3 = −√3∕2.&quot;</extracomment>
+        <translation>%1 liegt im Quadranten %2, %3; sein Bezugswinkel ist %4 und %5, daraus folgt: %6.</translation>
+    </message>
+    <message>
+        <source>The point is now at %1, on %2: %3 and %4.</source>
+        <extracomment>After a wrong place, the point moved to the right one: &quot;The point is now at 3π∕2, on the negative y axis: cos 3π∕2 = 0 and sin 3π∕2 = −1.&quot;</extracomment>
+        <translation>Der Punkt steht jetzt auf %1, auf %2: %3 und %4.</translation>
+    </message>
+    <message>
+        <source>The point is now at %1, in quadrant %2, with the reference angle %3: %4 and %5.</source>
+        <extracomment>After a wrong place, the point moved to the right one: &quot;The point is now at 4π∕3, in quadrant III, with the reference angle π∕3: cos 4π∕3 = −1∕2 and sin 4π∕3 = −√3∕2.&quot;</extracomment>
+        <translation>Der Punkt steht jetzt auf %1, im Quadranten %2, mit dem Bezugswinkel %3: %4 und %5.</translation>
+    </message>
+    <message>
+        <source>Not quite. %1</source>
+        <extracomment>Said at once after a wrong answer, with why the right one is right: &quot;Not quite. 4π∕3 lies in quadrant III, where the sine is negative; …&quot;</extracomment>
+        <translation>Nicht ganz. %1</translation>
+    </message>
+    <message>
+        <source>You answered %1; the answer is %2.</source>
+        <extracomment>A miss in the round&apos;s summary, after the question: &quot;You answered 1∕2; the answer is −√3∕2.&quot;</extracomment>
+        <translation>Ihre Antwort: %1; richtig ist %2.</translation>
+    </message>
+    <message>
+        <source>, your answer</source>
+        <extracomment>Added to the accessible name of the answer button the student pressed.</extracomment>
+        <translation>, Ihre Antwort</translation>
+    </message>
+    <message>
+        <source>, right answer</source>
+        <extracomment>Added to the accessible name of the answer button with the right answer.</extracomment>
+        <translation>, richtige Antwort</translation>
     </message>
 </context>
 <context>

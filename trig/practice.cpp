@@ -1,5 +1,6 @@
 // The questions are drawn from the sixteen standard angles of a turn; value and place questions
-// also use their negative forms (−3π∕4), as a class does.
+// also use their negative forms (−3π∕4), as a class does. Each value question's function is
+// dealt from a deck rather than drawn at random, so that none of the six is left out for long.
 #include "trig/practice.h"
 
 #include <algorithm>
@@ -40,18 +41,25 @@ Answer valueAt(figure::Circular function, int degrees)
 std::vector<Answer> answersFor(figure::Circular function)
 {
     using E = figure::ExactMagnitude;
+    using figure::Circular;
     std::vector<E> magnitudes;
-    if (function == figure::Circular::Tangent)
+    const bool reciprocal = function == Circular::Secant || function == Circular::Cosecant;
+    const bool canBeUndefined = function != Circular::Sine && function != Circular::Cosine;
+    if (function == Circular::Tangent || function == Circular::Cotangent)
         magnitudes = { E { 1, 3, 1 }, E { 1, 1, 1 }, E { 1, 3, 3 } };
+    else if (reciprocal)
+        magnitudes = { E { 2, 1, 1 }, E { 1, 2, 1 }, E { 2, 3, 3 }, E { 1, 1, 1 } };
     else
         magnitudes = { E { 1, 1, 1 }, E { 1, 3, 2 }, E { 1, 2, 2 }, E { 1, 1, 2 } };
     std::vector<Answer> answers;
     for (const E &m : magnitudes)
         answers.push_back(Answer { true, true, m });
-    answers.push_back(Answer { true, false, E { 0, 1, 1 } });
+    // The secant and cosecant are never 0.
+    if (!reciprocal)
+        answers.push_back(Answer { true, false, E { 0, 1, 1 } });
     for (auto it = magnitudes.rbegin(); it != magnitudes.rend(); ++it)
         answers.push_back(Answer { true, false, *it });
-    if (function == figure::Circular::Tangent)
+    if (canBeUndefined)
         answers.push_back(Answer { false, false, E { 0, 1, 1 } });
     return answers;
 }
@@ -66,14 +74,29 @@ int rightAnswer(const Question &question)
     return -1;
 }
 
+int quadrantOf(int degrees)
+{
+    const int d = ((degrees % 360) + 360) % 360;
+    return d % 90 == 0 ? 0 : d / 90 + 1;
+}
+
+int referenceDegrees(int degrees)
+{
+    const int d = ((degrees % 180) + 180) % 180;
+    return d <= 90 ? d : 180 - d;
+}
+
 bool placedRight(const Question &question, float theta)
 {
     const std::optional<int> at = figure::standardDegreesOf(theta);
     return at && *at == ((question.degrees % 360) + 360) % 360;
 }
 
-std::vector<Question> makeRound(std::mt19937 &random)
+std::vector<Question> makeRound(std::mt19937 &random, FunctionDeck *deck)
 {
+    FunctionDeck own;
+    if (!deck)
+        deck = &own;
     // Two of each kind, the other four of any kind, in a shuffled order.
     std::vector<Kind> kinds { Kind::Value, Kind::Value, Kind::Place,
                               Kind::Place, Kind::Find,  Kind::Find };
@@ -84,12 +107,20 @@ std::vector<Question> makeRound(std::mt19937 &random)
 
     std::uniform_int_distribution<int> anyAngle(0, int(standard.size()) - 1);
     std::uniform_int_distribution<int> coin(0, 1);
-    std::uniform_int_distribution<int> anyFunction(0, 2);
     std::set<std::tuple<int, int, int>> asked;
     std::vector<Question> round;
     for (Kind kind : kinds) {
         Question q;
         q.kind = kind;
+        if (kind == Kind::Value) {
+            if (deck->empty()) {
+                for (int f = 0; f < 6; ++f)
+                    deck->push_back(figure::Circular(f));
+                std::shuffle(deck->begin(), deck->end(), random);
+            }
+            q.function = deck->back();
+            deck->pop_back();
+        }
         for (;;) {
             q.degrees = standard[size_t(anyAngle(random))];
             if (kind == Kind::Find) {
@@ -99,8 +130,6 @@ std::vector<Question> makeRound(std::mt19937 &random)
                 if (q.degrees % 180 == other)
                     continue;
             } else {
-                if (kind == Kind::Value)
-                    q.function = figure::Circular(anyFunction(random));
                 // Negative forms too, as a class writes them: −3π∕4 as well as 5π∕4.
                 if (q.degrees != 0 && coin(random))
                     q.degrees -= 360;

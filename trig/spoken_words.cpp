@@ -111,7 +111,9 @@ QString angle(const QString &label, int angleUnit)
         //: An angle in whole degrees read aloud: "90 degrees", "1 degree".
         const QString spoken = whole
             ? QCoreApplication::translate("OrbelView", "%n degrees", nullptr, n)
-            : number(digits);
+            //: An angle in degrees with decimals read aloud: "12.5 degrees".
+            : QCoreApplication::translate("OrbelView", "%1 degrees", "with decimals")
+                  .arg(number(digits));
         return negative ? minus(spoken) : spoken;
     }
 

@@ -61,6 +61,12 @@ QString OrbelView::spokenAngle() const
 
 QString OrbelView::accessibleValueText() const
 {
+    // While practice asks for the angle, the point is told by its coordinates alone.
+    if (m_angleHidden)
+        //: What a screen reader says of the figure while a practice question asks for the
+        //: angle: the point's coordinates only, "cosine minus 1 over 2, sine root 3 over 2".
+        return tr("cosine %1, sine %2")
+            .arg(speech::value(std::cos(m_theta)), speech::value(std::sin(m_theta)));
     //: What a screen reader says of the figure: the angle theta, its cosine and its sine, each in
     //: words: "theta 3 pi over 4, cosine minus root 2 over 2, sine root 2 over 2".
     return tr("theta %1, cosine %2, sine %3")
@@ -78,7 +84,10 @@ void OrbelView::notifyAngleChanged()
     // Only a view on screen has anyone listening; a print view never speaks.
     if (!QAccessible::isActive() || !isVisible())
         return;
-    QAccessibleValueChangeEvent valueChange(this, accessibleValue());
-    QAccessible::updateAccessibility(&valueChange);
+    // A screen reader speaks a new value as a number: the angle, which practice may be asking for.
+    if (!m_angleHidden) {
+        QAccessibleValueChangeEvent valueChange(this, accessibleValue());
+        QAccessible::updateAccessibility(&valueChange);
+    }
     platform::notifyDescriptionChanged(this);
 }

@@ -5,6 +5,7 @@
 
 #include "trig/exact_values.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -70,6 +71,18 @@ QString OrbelView::normalizeAngle(float &angle) const
 
     if (!label.isNull())
         return label;
+    if (angle < 0.0f)
+        return m_minusString + twoDecimals(-angle);
+    return twoDecimals(angle);
+}
+
+QString OrbelView::plainLabel(float angle, int degreeDecimals) const
+{
+    if (m_angleUnit == 1) {
+        const double degrees = double(angle) * 180.0 / pi;
+        // At most six decimals: more than a float holds of an angle is noise, not precision.
+        return figure::printfFixed(degrees, std::clamp(degreeDecimals, 0, 6), 3) + QChar(0x00b0);
+    }
     if (angle < 0.0f)
         return m_minusString + twoDecimals(-angle);
     return twoDecimals(angle);

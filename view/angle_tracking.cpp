@@ -21,6 +21,7 @@ float OrbelView::normSquare(Point p) const
 
 void OrbelView::process(Point p)
 {
+    m_typed = false;
     const float a = float(std::atan2(double(p.y), double(p.x)));
     // Keep the sign of the previous angle, so that the angle winds on past the positive x axis
     // instead of jumping by a full turn; only an exact 0 (from snapping) lets the sign change.

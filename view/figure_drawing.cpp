@@ -61,11 +61,16 @@ void OrbelView::drawRect(Graphics &g)
     arc.appendArc(Point { 0.0f, 0.0f }, 0.25f * u, 0.0f, endAngle, m_theta < 0.0f);
     g.stroke(arc);
 
-    const TextAttributes labelAttributes
-        = fontAttributeWithSize(int(0.08 * double(u)), m_theta >= 0.0f ? 3 : 2, 0.0f);
-    const double bisector = double(m_theta / 2.0f);
-    drawCentred(g, m_displayTheta, labelAttributes, float(0.4 * double(u) * std::cos(bisector)),
-                float(0.4 * double(u) * std::sin(bisector)));
+    if (!m_angleHidden) {
+        const TextAttributes labelAttributes
+            = fontAttributeWithSize(int(0.08 * double(u)), m_theta >= 0.0f ? 3 : 2, 0.0f);
+        const double bisector = double(m_theta / 2.0f);
+        drawCentred(g, m_displayTheta, labelAttributes, float(0.4 * double(u) * std::cos(bisector)),
+                    float(0.4 * double(u) * std::sin(bisector)));
+    }
+
+    if (m_referenceShown)
+        drawReferenceAngle(g);
 
     if (m_sinCos)
         drawResume(g);
@@ -133,6 +138,8 @@ void OrbelView::drawRefPoint(Graphics &g, float angle, const QString & /*label*/
     dot.appendArc(c, float(0.012 * u), 0.0f, 360.0f);
     g.fill(dot);
 
+    if (m_angleHidden)
+        return;
     const TextAttributes attributes = fontAttributeWithSize(int(0.07 * u), 5, 1.0f);
     // Labelled through a copy: the pass never snaps or relabels the view's own angle.
     float copy = angle;
@@ -170,4 +177,33 @@ void OrbelView::drawCoordinates(Graphics &g)
     g.drawText(sine, attributes,
                Point { p.x >= 0.0f ? -sineSize.width - float(0.05 * u) : float(0.05 * u),
                        p.y - sineSize.height / 2.0f });
+}
+
+void OrbelView::drawReferenceAngle(Graphics &g)
+{
+    // The right triangle of the point over its foot on the x axis, whose hypotenuse is the radius
+    // (left in the angle's colour), and the arc of the acute angle between the radius and the x
+    // axis, on the side of the axis where the point lies.
+    const double u = m_unit;
+    const Point p = m_displayPoint;
+    const Point foot { p.x, 0.0f };
+    g.setColor(QColor(0, 150, 0));
+    Path legs;
+    legs.moveTo(Point { 0.0f, 0.0f });
+    legs.lineTo(foot);
+    legs.lineTo(p);
+    g.stroke(legs);
+
+    const double toPoint
+        = std::atan2(double(m_currentPoint.y), double(m_currentPoint.x)) * 180.0 / pi;
+    const double axis = m_currentPoint.x >= 0.0f ? 0.0 : 180.0;
+    double sweep = toPoint - axis;
+    if (sweep > 180.0)
+        sweep -= 360.0;
+    else if (sweep <= -180.0)
+        sweep += 360.0;
+    Path arc;
+    arc.appendArc(Point { 0.0f, 0.0f }, float(0.15 * u), float(axis), float(axis + sweep),
+                  sweep < 0.0);
+    g.stroke(arc);
 }

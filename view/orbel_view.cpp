@@ -88,10 +88,43 @@ void OrbelView::setTheta(float t)
     update();
 }
 
+void OrbelView::setTypedAngle(float t, int degreeDecimals)
+{
+    m_theta = t;
+    m_typed = true;
+    m_typedDegreeDecimals = degreeDecimals;
+    m_displayTheta = plainLabel(m_theta, m_typedDegreeDecimals);
+    m_currentPoint = Point { std::cos(m_theta), std::sin(m_theta) };
+    notifyAngleChanged();
+    update();
+}
+
 void OrbelView::setAngleUnit(int unit)
 {
     m_angleUnit = unit;
-    process(m_currentPoint);
+    // A typed angle is renamed in the new unit, not snapped as a moved point would be.
+    if (m_typed) {
+        m_displayTheta = plainLabel(m_theta, m_typedDegreeDecimals);
+        notifyAngleChanged();
+    } else {
+        process(m_currentPoint);
+    }
+    update();
+}
+
+void OrbelView::setAngleHidden(bool hidden)
+{
+    if (hidden == m_angleHidden)
+        return;
+    m_angleHidden = hidden;
+    // Everything that follows the angle hears of it, the field and the panels as a screen reader.
+    notifyAngleChanged();
+    update();
+}
+
+void OrbelView::setReferenceShown(bool shown)
+{
+    m_referenceShown = shown;
     update();
 }
 

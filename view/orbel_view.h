@@ -33,6 +33,25 @@ public:
     bool sinCos() const { return m_sinCos; }
     void setSinCos(bool b);
 
+    // An angle the user typed, set as typed: no snapping, and a label in the unit shown that is
+    // its decimal form, with the decimals typed where it was typed in degrees (degreeDecimals;
+    // -1 for one typed in radians). It holds until the next drag, key or setter of theta.
+    void setTypedAngle(float t, int degreeDecimals);
+    bool typedAngle() const { return m_typed; }
+    int typedDegreeDecimals() const { return m_typedDegreeDecimals; }
+    // The label of an angle without snapping it: as the typed angle's label is made.
+    QString plainLabel(float angle, int degreeDecimals) const;
+
+    // While the angle is hidden (a practice question asks for it), nothing names it: no label at
+    // the arc or the reference points, a blank in the summary panel, and the spoken text gives
+    // the point's cosine and sine alone. Off by default; off, the figure is as ever.
+    bool angleHidden() const { return m_angleHidden; }
+    void setAngleHidden(bool hidden);
+    // The reference angle drawn on the figure: the triangle from the point to the x axis and the
+    // arc of the acute angle at the centre, as practice explains an answer. Off by default.
+    bool referenceShown() const { return m_referenceShown; }
+    void setReferenceShown(bool shown);
+
     Point currentPoint() const { return m_currentPoint; }
     Point displayPoint() const { return m_displayPoint; }
     float unit() const { return m_unit; }
@@ -116,6 +135,7 @@ private:
     // Moves the point to the direction of angle as the pointer would, through the winding rule.
     void turnTo(double angle);
     void notifyAngleChanged();
+    void drawReferenceAngle(Graphics &g);
 
     Point m_currentPoint { 1.0f, 0.0f };
     Point m_displayPoint { 0.0f, 0.0f };
@@ -130,6 +150,10 @@ private:
     int m_angleUnit = 0;
     bool m_standardAngles = false;
     bool m_sinCos = false;
+    bool m_typed = false;
+    int m_typedDegreeDecimals = -1;
+    bool m_angleHidden = false;
+    bool m_referenceShown = false;
 
     ViewCoordinates m_coordinates;
 };

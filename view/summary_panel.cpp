@@ -12,7 +12,9 @@ void OrbelView::drawResume(Graphics &g)
     const TextAttributes attributes = fontAttributeWithSize(int(u * 0.08), 0, 0.0f);
 
     const QString &t = m_thetaString;
-    StyledText text(QStringLiteral("       ") + t + QStringLiteral("  = ") + m_displayTheta
+    // While practice asks for the angle, the panel asks too.
+    const QString shownTheta = m_angleHidden ? QStringLiteral("?") : m_displayTheta;
+    StyledText text(QStringLiteral("       ") + t + QStringLiteral("  = ") + shownTheta
                         + QStringLiteral("\ncos(") + t + QStringLiteral(") = \n sin(") + t
                         + QStringLiteral(") = "),
                     attributes);

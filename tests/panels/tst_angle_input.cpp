@@ -2,6 +2,7 @@
 // and the winding are the view's, and that changes nothing when what is typed is no angle.
 #include "app/controller.h"
 #include "app/main_window.h"
+#include "sound/turn_sweep.h"
 #include "platform/preferences.h"
 #include "test_support.h"
 #include "panels/angle_field.h"
@@ -14,6 +15,8 @@
 #include <QtTest>
 
 namespace {
+
+constexpr double pi = 3.141592653589793;
 
 const QString minus = QString(QChar(0x2212));
 const QString piSign = QString(QChar(0x03c0));
@@ -34,8 +37,31 @@ private slots:
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("message");
 
-        QTest::newRow("snaps like any other change")
-            << 0 << "2.61" << QStringLiteral("5") + piSign + slash + QStringLiteral("6") << "";
+        QTest::newRow("a decimal near a standard angle is kept as typed") << 0 << "2.61"
+                                                                          << "2.61"
+                                                                          << "";
+        QTest::newRow("a decimal within a float's rounding of one lands on it")
+            << 0 << "2.6179938779914944"
+            << QStringLiteral("5") + piSign + slash + QStringLiteral("6") << "";
+        QTest::newRow("a radian decimal in two decimals") << 0 << "0.5"
+                                                          << "0.50"
+                                                          << "";
+        QTest::newRow("whole degrees, not the 30 nearby") << 1 << "26"
+                                                          << "26" + degree << "";
+        QTest::newRow("degrees keep the decimals typed") << 1 << "12.5"
+                                                         << "12.5" + degree << "";
+        QTest::newRow("negative degrees") << 1 << "-42"
+                                          << "-42" + degree << "";
+        QTest::newRow("a standard angle in degrees") << 1 << "150"
+                                                     << "150" + degree << "";
+        QTest::newRow("a million half-turns are none") << 0 << "1000000pi"
+                                                       << "0"
+                                                       << "shown as the coterminal angle 0";
+        QTest::newRow("nor are a million and one a turn")
+            << 0 << "1000001pi" << piSign << "shown as the coterminal angle " + piSign;
+        QTest::newRow("whole turns off a typed decimal of degrees")
+            << 1 << "3612.5"
+            << "12.5" + degree << "shown as the coterminal angle 12.5" + degree;
         QTest::newRow("degrees typed, radians shown")
             << 0 << "150deg" << QStringLiteral("5") + piSign + slash + QStringLiteral("6") << "";
         QTest::newRow("beyond a turn, said so")
@@ -56,6 +82,7 @@ private slots:
         QFETCH(QString, message);
         OrbelView view;
         view.setAngleUnit(unit);
+        view.setTheta(0.0f);
         AngleField field;
         field.setOrbelView(&view);
         field.lineEdit()->selectAll();
@@ -71,8 +98,43 @@ private slots:
         QCOMPARE(field.lineEdit()->text(), unit == 1 ? "0" + degree : QStringLiteral("0"));
     }
 
-    // Text that is no angle changes nothing, neither the figure nor what is stored, and the field
-    // says what it reads; Escape gives the label back.
+    // What a typed angle is, once set: its own values, named in either unit as typed, never
+    // snapped; the next key snaps as ever.
+    void aTypedAngleIsKeptAsTyped()
+    {
+        OrbelView view;
+        view.setAngleUnit(1);
+        AngleField field;
+        field.setOrbelView(&view);
+        field.lineEdit()->selectAll();
+        QTest::keyClicks(field.lineEdit(), QStringLiteral("26"));
+        QTest::keyClick(field.lineEdit(), Qt::Key_Return);
+        QVERIFY(std::fabs(double(view.theta()) - 26 * pi / 180) < 1e-6);
+        QVERIFY(view.accessibleValueText().startsWith(
+            QLatin1String("theta 26 degrees, cosine 0.899, sine 0.438")));
+        view.setAngleUnit(0);
+        QCOMPARE(view.displayTheta(), QStringLiteral("0.45"));
+        view.setAngleUnit(1);
+        QCOMPARE(view.displayTheta().trimmed(), "26" + degree);
+        QVERIFY(std::fabs(double(view.theta()) - 26 * pi / 180) < 1e-6);
+        QCOMPARE(view.currentPoint().y, std::sin(view.theta()));
+
+        field.lineEdit()->selectAll();
+        QTest::keyClicks(field.lineEdit(), QStringLiteral("12.5"));
+        QTest::keyClick(field.lineEdit(), Qt::Key_Return);
+        QCOMPARE(view.spokenAngle(), QStringLiteral("12.5 degrees"));
+        // One turn heard ends where it began: as typed.
+        TurnSweep sweep;
+        sweep.setOrbelView(&view);
+        sweep.start();
+        sweep.stop();
+        QCOMPARE(view.displayTheta(), "12.5" + degree);
+
+        // A key turns it by 5 degrees as it turns any angle, snapping on the way.
+        view.setTheta(float(26 * pi / 180));
+        QCOMPARE(view.displayTheta().trimmed(), "30" + degree);
+    }
+
     // A paste longer than the field takes is refused whole, never cut into another angle, and
     // said; what stood in the field stays.
     void aTooLongPasteIsRefused_data()
@@ -103,6 +165,8 @@ private slots:
         QCOMPARE(edit->text().size(), AngleField::longestText);
     }
 
+    // Text that is no angle changes nothing, neither the figure nor what is stored, and the field
+    // says what it reads; Escape gives the label back.
     void whatIsNoAngleChangesNothing()
     {
         MainWindow window;

@@ -19,6 +19,71 @@ class TestPractice : public QObject
     Q_OBJECT
 
 private slots:
+    void aMissIsExplained_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("function");
+        QTest::addColumn<int>("degrees");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("a negative sine in quadrant III")
+            << 0 << int(Circular::Sine) << 240 << 0
+            << "4 pi over 3 lies in quadrant 3, where the sine is negative; its reference angle is "
+               "pi over 3 and the sine of pi over 3 is root 3 over 2, so the sine of 4 pi over 3 "
+               "is "
+               "minus root 3 over 2.";
+        QTest::newRow("a negative angle, in degrees")
+            << 0 << int(Circular::Secant) << -135 << 1
+            << "minus 135 degrees lies in quadrant 3, where the secant is negative; its reference "
+               "angle is 45 degrees and the secant of 45 degrees is root 2, so the secant of minus "
+               "135 degrees is minus root 2.";
+        QTest::newRow("a negative cotangent in quadrant IV, of a negative angle")
+            << 0 << int(Circular::Cotangent) << -30 << 0
+            << "minus pi over 6 lies in quadrant 4, where the cotangent is negative; its reference "
+               "angle is pi over 6 and the cotangent of pi over 6 is root 3, so the cotangent of "
+               "minus pi over 6 is minus root 3.";
+        QTest::newRow("undefined on an axis")
+            << 0 << int(Circular::Tangent) << 90 << 0
+            << "pi over 2 lies on the positive y axis, where the point has the coordinates 0 and "
+               "1, so the tangent of pi over 2 is undefined.";
+        QTest::newRow("a place in a quadrant")
+            << 1 << 0 << 150 << 0
+            << "The point is now at 5 pi over 6, in quadrant 2, with the reference angle pi over "
+               "6: the cosine of 5 pi over 6 is minus root 3 over 2 and the sine of 5 pi over 6 is "
+               "1 over 2.";
+        QTest::newRow("a place on an axis")
+            << 1 << 0 << -180 << 0
+            << "The point is now at minus pi, on the negative x axis: the cosine of minus pi is "
+               "minus 1 and the sine of minus pi is 0.";
+    }
+
+    void aMissIsExplained()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, function);
+        QFETCH(int, degrees);
+        QFETCH(int, unit);
+        QFETCH(QString, spoken);
+        OrbelView view;
+        view.setAngleUnit(unit);
+        PracticePanel panel;
+        panel.setOrbelView(&view);
+        const practice::Question q { practice::Kind(kind), Circular(function), degrees };
+        QCOMPARE(panel.explanation(q).spoken, spoken);
+    }
+
+    void aMissIsExplainedInTheFiguresNotation()
+    {
+        OrbelView view;
+        PracticePanel panel;
+        panel.setOrbelView(&view);
+        const practice::Question q { practice::Kind::Value, Circular::Sine, 240 };
+        QCOMPARE(panel.explanation(q).shown,
+                 QString::fromUtf8("4π∕3 lies in quadrant III, where the sine is negative; "
+                                   "its reference angle is π∕3 and sin π∕3 = "
+                                   "√3∕2, so sin 4π∕3 = −√3∕2."));
+    }
+
     void aPlaceIsRightOnTheCircle_data()
     {
         QTest::addColumn<int>("degrees");
@@ -108,7 +173,7 @@ private slots:
                 view.setTheta(float((q.degrees + 90) * pi / 180.0));
                 panel.checkButton()->click();
                 QVERIFY(panel.feedbackLabel()->accessibleName().startsWith(
-                    QStringLiteral("Not quite: the point is now at")));
+                    QStringLiteral("Not quite. The point is now at")));
                 QVERIFY(practice::placedRight(q, view.theta()));
             } else {
                 view.setTheta(float(q.degrees * pi / 180.0));
@@ -125,6 +190,64 @@ private slots:
                         : QStringLiteral("Round over: 10 of 10 right"));
         panel.newRoundButton()->click();
         QCOMPARE(panel.current(), 0);
+    }
+
+    // Each question played wrong: the buttons marked, the angle hidden while a place is asked
+    // and named again with the feedback, the reference angle drawn until Next, and the misses
+    // summed up and offered again.
+    void missesMarkedAndOfferedAgain()
+    {
+        OrbelView view;
+        PracticePanel panel;
+        panel.setOrbelView(&view);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        const std::vector<practice::Question> round = panel.round();
+        for (const practice::Question &q : round) {
+            const bool place = q.kind != practice::Kind::Value;
+            QCOMPARE(view.angleHidden(), place);
+            QCOMPARE(view.accessibleValueText().contains(QLatin1String("theta")), !place);
+            if (place) {
+                view.setTheta(float((q.degrees + 90) * pi / 180.0));
+                panel.checkButton()->click();
+            } else {
+                const int right = practice::rightAnswer(q);
+                const int wrong = right == 0 ? 1 : 0;
+                panel.answerButtons()[wrong]->click();
+                QVERIFY(panel.answerButtons()[wrong]->accessibleName().endsWith(
+                    QLatin1String(", your answer")));
+                QVERIFY(panel.answerButtons()[right]->accessibleName().endsWith(
+                    QLatin1String(", right answer")));
+                QVERIFY(panel.answerButtons()[right]->text().startsWith(QChar(0x2713)));
+                QVERIFY(panel.answerButtons()[wrong]->text().startsWith(QChar(0x2717)));
+            }
+            QVERIFY(!view.angleHidden());
+            QVERIFY(view.referenceShown());
+            QVERIFY(practice::placedRight(q, view.theta()));
+            QVERIFY(
+                panel.feedbackLabel()->accessibleName().startsWith(QLatin1String("Not quite. ")));
+            panel.nextButton()->click();
+            QVERIFY(!view.referenceShown());
+        }
+        QVERIFY(!view.angleHidden());
+        QVERIFY(panel.practiseMissedButton()->isVisible());
+        const QString summary
+            = panel.findChild<QLabel *>(QStringLiteral("practiceMissed"))->accessibleName();
+        QCOMPARE(summary.count(QLatin1String("; the answer is ")), int(round.size()));
+        QVERIFY(summary.contains(QLatin1String("You answered ")));
+        panel.practiseMissedButton()->click();
+        QCOMPARE(panel.round().size(), round.size());
+        QVERIFY(!panel.practiseMissedButton()->isVisible());
+        // Closing the panel gives the figure its names back.
+        // (Every round holds place and find questions, so the missed ones do too.)
+        while (panel.round()[size_t(panel.current())].kind == practice::Kind::Value) {
+            const int right = practice::rightAnswer(panel.round()[size_t(panel.current())]);
+            panel.answerButtons()[right]->click();
+            panel.nextButton()->click();
+        }
+        QVERIFY(view.angleHidden());
+        panel.hide();
+        QVERIFY(!view.angleHidden());
     }
 };
 

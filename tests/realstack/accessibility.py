@@ -290,7 +290,10 @@ def main(program):
             for typed, heard in (("5pi/6", "theta 5 pi over 6,"), ("150deg", "theta 5 pi over 6,"),
                                  ("\u2212\u03c0\u22152", "theta minus pi over 2,"),
                                  ("135\u00b0", "theta 3 pi over 4,"), ("7pi/2", "theta 3 pi over 2,"),
-                                 ("1.2", "theta 1.20 radians,"), ("2,5", "theta 2.50 radians,")):
+                                 ("1.2", "theta 1.20 radians,"), ("2,5", "theta 2.50 radians,"),
+                                 # Kept as typed, not snapped to pi/6 nearby; whole turns come off
+                                 # the typed multiple exactly.
+                                 ("0.5", "theta 0.50 radians,"), ("1000000pi", "theta 0,")):
                 text = enter(typed)
                 check(text.startswith(heard), "typing %r gives %r: %r" % (typed, heard, text))
             before = spoken()
@@ -300,10 +303,14 @@ def main(program):
                       "typing %r changes nothing and says why: %r" % (typed, field.description))
             press("Escape")
             toggle(pyatspi.ROLE_RADIO_BUTTON, "Degrees")
-            for typed, heard in (("90", "theta 90 degrees,"), ("-450", "theta minus 90 degrees,"),
-                                 ("pi/4", "theta 45 degrees,")):
+            for typed, heard, sine in (("90", "theta 90 degrees,", ""),
+                                       ("-450", "theta minus 90 degrees,", ""),
+                                       ("pi/4", "theta 45 degrees,", "sine root 2 over 2"),
+                                       ("26", "theta 26 degrees,", "sine 0.438"),
+                                       ("150", "theta 150 degrees,", "sine 1 over 2")):
                 text = enter(typed)
-                check(text.startswith(heard), "in degrees %r gives %r: %r" % (typed, heard, text))
+                check(text.startswith(heard) and text.endswith(sine),
+                      "in degrees %r gives %r and %r: %r" % (typed, heard, sine, text))
             toggle(pyatspi.ROLE_RADIO_BUTTON, "Radians")
 
         # The values beside the figure, each line named in words.

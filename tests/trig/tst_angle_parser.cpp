@@ -83,6 +83,39 @@ private slots:
         QVERIFY(!angleinput::parseAngle(text, 0).ok);
         QVERIFY(!angleinput::parseAngle(text, 1).ok);
     }
+
+    void standardOrNot_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<bool>("standard");
+        QTest::addColumn<int>("degreeDecimals");
+        QTest::newRow("an exact multiple of pi") << "5pi/6" << 0 << true << -1;
+        QTest::newRow("an equivalent fraction") << "10pi/12" << 0 << true << -1;
+        QTest::newRow("a decimal multiple of pi") << "0.25pi" << 0 << true << -1;
+        QTest::newRow("pi over 5 is not standard") << "pi/5" << 0 << false << -1;
+        QTest::newRow("degrees with zeros after the point") << "150.00" << 1 << true << 2;
+        QTest::newRow("a degree off") << "151" << 1 << false << 0;
+        QTest::newRow("a decimal close to pi over 6") << "0.52" << 0 << false << -1;
+        QTest::newRow("radians forced in degrees") << "0.5 rad" << 1 << false << -1;
+        QTest::newRow("beyond a turn, in degrees") << "-3930" << 1 << true << 0;
+    }
+
+    void standardOrNot()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, unit);
+        QFETCH(bool, standard);
+        QFETCH(int, degreeDecimals);
+        const angleinput::ParsedAngle angle = angleinput::parseAngle(text, unit);
+        QVERIFY(angle.ok);
+        QCOMPARE(angle.standard, standard);
+        QCOMPARE(angle.degreeDecimals, degreeDecimals);
+        if (standard) {
+            const double twelfths = angle.radians * 12 / pi;
+            QVERIFY(std::fabs(twelfths - std::round(twelfths)) < 1e-12);
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestAngleParser)

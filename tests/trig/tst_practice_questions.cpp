@@ -1,5 +1,6 @@
-// Practice questions: rounds that mix the three kinds of question on the standard angles, and the
-// answer that is right for a value question.
+// Practice questions: rounds that mix the three kinds of question on the standard angles, the
+// answer that is right for a value question of each of the six functions, and a deck that asks
+// for every function within three rounds.
 #include "trig/practice.h"
 
 #include <QtTest>
@@ -73,6 +74,15 @@ private slots:
         QTest::newRow("tan 240 is root 3") << int(Circular::Tangent) << 240 << 6;
         QTest::newRow("tan 180 is 0, not minus 0") << int(Circular::Tangent) << 180 << 3;
         QTest::newRow("tan 270 is undefined") << int(Circular::Tangent) << 270 << 7;
+        QTest::newRow("cot 90 is 0") << int(Circular::Cotangent) << 90 << 3;
+        QTest::newRow("cot 0 is undefined") << int(Circular::Cotangent) << 0 << 7;
+        QTest::newRow("cot -150 is root 3") << int(Circular::Cotangent) << -150 << 6;
+        QTest::newRow("sec 60 is 2") << int(Circular::Secant) << 60 << 7;
+        QTest::newRow("sec 150 is -2 root 3 over 3") << int(Circular::Secant) << 150 << 2;
+        QTest::newRow("sec 90 is undefined") << int(Circular::Secant) << 90 << 8;
+        QTest::newRow("csc 270 is -1") << int(Circular::Cosecant) << 270 << 3;
+        QTest::newRow("csc -45 is -root 2") << int(Circular::Cosecant) << -45 << 1;
+        QTest::newRow("csc 180 is undefined") << int(Circular::Cosecant) << 180 << 8;
     }
 
     void theRightAnswerButton()
@@ -82,6 +92,21 @@ private slots:
         QFETCH(int, index);
         practice::Question q { practice::Kind::Value, Circular(function), degrees };
         QCOMPARE(practice::rightAnswer(q), index);
+    }
+
+    // Three rounds dealt from one deck ask for every one of the six functions.
+    void everyFunctionWithinThreeRounds()
+    {
+        for (unsigned seed = 0; seed < 200; ++seed) {
+            std::mt19937 random(seed);
+            practice::FunctionDeck deck;
+            std::set<int> asked;
+            for (int round = 0; round < 3; ++round)
+                for (const practice::Question &q : practice::makeRound(random, &deck))
+                    if (q.kind == practice::Kind::Value)
+                        asked.insert(int(q.function));
+            QCOMPARE(int(asked.size()), 6);
+        }
     }
 };
 

@@ -90,6 +90,8 @@ private slots:
     void screenPassHasBackgroundAndFrame();
     void printPassOnImage();
     void printPassOnPdf();
+    void practiceMarks_data();
+    void practiceMarks();
 };
 
 void TestFigureDrawing::geometry_data()
@@ -493,3 +495,55 @@ void TestFigureDrawing::printPassOnPdf()
 
 QTEST_MAIN(TestFigureDrawing)
 #include "tst_figure_drawing.moc"
+
+void TestFigureDrawing::practiceMarks_data()
+{
+    QTest::addColumn<float>("theta");
+    QTest::newRow("quadrant II") << float(2 * pi / 3);
+    QTest::newRow("quadrant IV, negative") << float(-pi / 6);
+}
+
+// What practice changes on the figure: the angle unnamed while a question asks for it (the label
+// at the arc, the reference points' labels, the panel's theta), the reference angle drawn while
+// a miss is explained; both off, the figure is the same image as before, pixel for pixel.
+void TestFigureDrawing::practiceMarks()
+{
+    QFETCH(float, theta);
+    auto view = figureView();
+    view->setTheta(theta);
+    view->setStandardAngles(true);
+    view->setSinCos(true);
+    const Canvas before = renderPass(*view);
+
+    view->setAngleHidden(true);
+    const Canvas hidden = renderPass(*view);
+    // Where the label stood (0.4u out on the bisector), nothing red or blue is left.
+    const TextAttributes a = view->fontAttributeWithSize(9, theta >= 0.0f ? 3 : 2, 0.0f);
+    const double half = double(theta) / 2.0;
+    const Point centre { float(32.0 * std::cos(half)), float(32.0 * std::sin(half)) };
+    const QRect box = before.deviceRect(
+        textBox(view->displayTheta(), a, centredAt(view->displayTheta(), a, centre)));
+    const ColourTest tinted = theta < 0.0f ? ColourTest(isBlueish) : ColourTest(isReddish);
+    // (The radius and the arc, of the same colour, may graze the box's corners.)
+    const int labelled = countMatching(before.image, box, tinted);
+    QVERIFY(labelled > 10);
+    const int left = countMatching(hidden.image, box, tinted);
+    QVERIFY2(left <= labelled / 5, qPrintable(QStringLiteral("%1 of %2").arg(left).arg(labelled)));
+    // The reference points' labels (magenta) are gone; their dots stay.
+    QVERIFY(countMatching(before.image, before.image.rect(), isMagentaish) > 100);
+    QCOMPARE(countMatching(hidden.image, hidden.image.rect(), isMagentaish), 0);
+
+    view->setAngleHidden(false);
+    view->setReferenceShown(true);
+    const Canvas explained = renderPass(*view);
+    const auto greenish = [](const QColor &c) {
+        return c.alpha() > 24 && c.green() - std::max(c.red(), c.blue()) > 40;
+    };
+    // The triangle's leg from the point down to the x axis, halfway down.
+    const Point p = view->currentPoint();
+    QVERIFY(anyNear(explained, Point { p.x * 80.0f, p.y * 40.0f }, 2, greenish));
+    QCOMPARE(countMatching(before.image, before.image.rect(), greenish), 0);
+
+    view->setReferenceShown(false);
+    QVERIFY(renderPass(*view).image == before.image);
+}
