@@ -2,7 +2,11 @@
 // the graph, a slider named "Graph…", whose value is the angle in the unit shown, and a spoken
 // text in plain words ("theta 3 pi over 4, cosine minus root 2 over 2, sine root 2 over 2") that
 // speech synthesisers read correctly, where the figure's own symbols (the division slash, the minus
-// sign, the radical and pi) are read as "pi six" or "slash".
+// sign, the radical and pi) are read as "pi six" or "slash". A change of the angle is told as a
+// change of that text alone: screen readers speak a changed value as a bare number ("0.52", with
+// a point in every language) before the words, so the value is there for those who ask but is
+// not announced. The spoken text is also the views' read-only text, which a screen reader's
+// review of the window reads in place of the slider's percentage.
 #include "view/orbel_view.h"
 
 #include "platform/accessibility_events.h"
@@ -23,10 +27,13 @@ constexpr double twoPi = 6.283185307179586;
 
 // The angle as a slider's value, read and set through the circle view, which owns it: the
 // circle view itself and the graph are both such sliders.
-class AngleAccessible : public QAccessibleWidget, public QAccessibleValueInterface
+class AngleAccessible : public QAccessibleWidget,
+                        public QAccessibleValueInterface,
+                        public QAccessibleTextInterface
 {
 public:
     using QAccessibleWidget::QAccessibleWidget;
+    using QAccessibleWidget::rect;
 
     virtual OrbelView *angleView() const = 0;
     virtual QString help() const = 0;
@@ -54,7 +61,41 @@ public:
     {
         if (type == QAccessible::ValueInterface)
             return static_cast<QAccessibleValueInterface *>(this);
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
         return QAccessibleWidget::interface_cast(type);
+    }
+
+    // The spoken text as read-only text, one line that covers the whole view: nothing to select,
+    // the caret at its start.
+    QString text(int startOffset, int endOffset) const override
+    {
+        const QString all = spokenText();
+        startOffset = std::clamp(startOffset, 0, int(all.size()));
+        endOffset = endOffset < 0 ? int(all.size()) : std::clamp(endOffset, startOffset, int(all.size()));
+        return all.mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(spokenText().size()); }
+    QRect characterRect(int) const override { return rect(); }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        return rect().contains(point) ? 0 : -1;
+    }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override { }
+    void selection(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override { }
+    void removeSelection(int) override { }
+    void setSelection(int, int, int) override { }
+    void scrollToSubstring(int, int) override { }
+    QString attributes(int offset, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = offset;
+        return QString();
     }
 
     // The angle in the unit that the figure shows, so that a screen reader that reads the value
@@ -149,7 +190,8 @@ QString OrbelView::accessibleValueText() const
     //: What a screen reader says of the figure: the angle theta, its cosine and its sine, each in
     //: words: "theta 3 pi over 4, cosine minus root 2 over 2, sine root 2 over 2".
     return tr("theta %1, cosine %2, sine %3")
-        .arg(spokenAngle(), speech::value(std::cos(m_theta)), speech::value(std::sin(m_theta)));
+        .arg(spokenAngle(), speech::circular(figure::Circular::Cosine, m_theta),
+             speech::circular(figure::Circular::Sine, m_theta));
 }
 
 double OrbelView::accessibleValue() const
@@ -157,13 +199,20 @@ double OrbelView::accessibleValue() const
     return m_angleUnit == 1 ? double(m_theta) * 180.0 / pi : double(m_theta);
 }
 
+void OrbelView::setAccessibleUpdatesPaused(bool paused)
+{
+    if (paused == m_accessibleUpdatesPaused)
+        return;
+    m_accessibleUpdatesPaused = paused;
+    if (!paused)
+        emit accessibleUpdatesResumed();
+}
+
 void OrbelView::notifyAngleChanged()
 {
     emit thetaChanged(m_theta);
     // Only a view on screen has anyone listening; a print view never speaks.
-    if (!QAccessible::isActive() || !isVisible())
+    if (!QAccessible::isActive() || !isVisible() || m_accessibleUpdatesPaused)
         return;
-    QAccessibleValueChangeEvent valueChange(this, accessibleValue());
-    QAccessible::updateAccessibility(&valueChange);
     platform::notifyDescriptionChanged(this);
 }
