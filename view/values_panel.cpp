@@ -74,8 +74,9 @@ void ValuesPanel::refresh()
     // A line with the focus speaks each new name: while the view's updates pause (a turn of the
     // point), the lines keep theirs and catch up when it is over.
     const bool named = !m_view->accessibleUpdatesPaused();
+    // Qt tells of a name set again even when it is the same: only a new one is told.
     const auto name = [named](QLabel *line, const QString &spoken) {
-        if (named)
+        if (named && line->accessibleName() != spoken)
             line->setAccessibleName(spoken);
     };
 
