@@ -44,12 +44,14 @@ public:
         switch (t) {
         case QAccessible::Name:
             return widget()->accessibleName();
-        // Qt's AT-SPI bridge carries neither the value text nor object attributes, and screen
-        // readers speak a changed description of the focused object: the description is where
-        // the spoken text reaches the user.
+        // Screen readers speak a changed description of the focused object: the description is
+        // where the spoken text reaches the user. The value text, the angle alone in words, is
+        // what they say for the value in place of the number (given as the "valuetext" object
+        // attribute, which Qt's AT-SPI bridge does not carry itself).
         case QAccessible::Description:
-        case QAccessible::Value:
             return spokenText();
+        case QAccessible::Value:
+            return angleView() ? angleView()->spokenAngle() : QString();
         case QAccessible::Help:
             return help();
         default:

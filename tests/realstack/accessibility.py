@@ -347,6 +347,10 @@ def main(program):
             check("cosine 0," in text and "sine 1" in text and "0.000" not in text
                   and "1.000" not in text,
                   "at pi/2 the %s says 'cosine 0' and 'sine 1': %r" % (what, text))
+        # The value in words, which a screen reader says in place of the number.
+        attributes = view.getAttributes()
+        check("valuetext:pi over 2" in attributes,
+              "at pi/2 the circle's value text is 'pi over 2': %r" % (attributes,))
 
         # Listen to One Turn, pressed as one chord: it runs its four seconds, and a screen reader
         # hears where it starts, the axes it passes and where it ends, not every step.
