@@ -101,7 +101,7 @@ public:
 
 signals:
     // Every time the angle is processed: a drag, a key, a setter. Assistive technology hears of
-    // it too, as a value change of the view.
+    // it too, as a change of the view's spoken text (unless its updates are paused).
     void thetaChanged(float theta);
     // The pause of the accessible updates is over: what speaks of the angle says it as it is now.
     void accessibleUpdatesResumed();

@@ -8,6 +8,9 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -16,6 +19,26 @@ namespace {
 
 constexpr double pi = 3.141592653589793;
 
+// A line that shows where the keyboard focus is: it takes the focus for a screen reader, and a
+// sighted user of the keyboard must see it arrive there too.
+class ValueLine : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QLabel::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+};
+
 } // namespace
 
 ValuesPanel::ValuesPanel(QWidget *parent)
@@ -23,7 +46,7 @@ ValuesPanel::ValuesPanel(QWidget *parent)
 {
     auto *layout = new QVBoxLayout(this);
     for (int i = 0; i < 8; ++i) {
-        auto *line = new QLabel(this);
+        auto *line = new ValueLine(this);
         line->setTextFormat(Qt::RichText);
         line->setObjectName(QStringLiteral("valuesLine%1").arg(i));
         // Each line takes the focus in turn, so that a screen reader reads it where Tab goes.
