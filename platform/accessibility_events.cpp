@@ -33,8 +33,7 @@ bool sendWithText(QAccessibleInterface *iface, const QString &text)
         objectPathPrefix + QString::number(QAccessible::uniqueId(iface)),
         QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
     signal << QStringLiteral("accessible-description") << 0 << 0
-           << QVariant::fromValue(QDBusVariant(text))
-           << QVariant::fromValue(root);
+           << QVariant::fromValue(QDBusVariant(text)) << QVariant::fromValue(root);
     return bus.send(signal);
 }
 

@@ -8,8 +8,8 @@
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
-#include <QDBusMetaType>
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QDBusVariant>
 #include <QDBusVirtualObject>
 #include <QPointer>

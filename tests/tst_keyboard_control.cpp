@@ -174,12 +174,10 @@ private slots:
         QTest::newRow("a negative exact cosine")
             << float(3 * pi / 4) << 0
             << "theta 3 pi over 4, cosine minus root 2 over 2, sine root 2 over 2";
-        QTest::newRow("a half turn")
-            << float(pi) << 0 << "theta pi, cosine minus 1, sine 0";
+        QTest::newRow("a half turn") << float(pi) << 0 << "theta pi, cosine minus 1, sine 0";
         QTest::newRow("minus a half turn")
             << float(-pi) << 0 << "theta minus pi, cosine minus 1, sine 0";
-        QTest::newRow("a full turn")
-            << float(2 * pi) << 0 << "theta 2 pi, cosine 1, sine 0";
+        QTest::newRow("a full turn") << float(2 * pi) << 0 << "theta 2 pi, cosine 1, sine 0";
         QTest::newRow("a quarter turn, whose cosine is a tiny negative number")
             << float(pi / 2) << 0 << "theta pi over 2, cosine 0, sine 1";
         QTest::newRow("minus a quarter turn, exact as the values panel")

@@ -167,8 +167,8 @@ private slots:
             << 2 << QStringLiteral("Go On with This Round") << false;
         QTest::newRow("answers given, the user starts again")
             << 2 << QStringLiteral("Start New Round") << true;
-        QTest::newRow("the round is over: at once") << practice::questionsPerRound << QString()
-                                                    << true;
+        QTest::newRow("the round is over: at once")
+            << practice::questionsPerRound << QString() << true;
     }
 
     void newRoundAsksBeforeLosingAnswers()

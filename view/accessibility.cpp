@@ -74,7 +74,8 @@ public:
     {
         const QString all = spokenText();
         startOffset = std::clamp(startOffset, 0, int(all.size()));
-        endOffset = endOffset < 0 ? int(all.size()) : std::clamp(endOffset, startOffset, int(all.size()));
+        endOffset
+            = endOffset < 0 ? int(all.size()) : std::clamp(endOffset, startOffset, int(all.size()));
         return all.mid(startOffset, endOffset - startOffset);
     }
     int characterCount() const override { return int(spokenText().size()); }
