@@ -66,8 +66,10 @@ void AngleField::setOrbelView(OrbelView *view)
     if (m_view)
         disconnect(m_view, nullptr, this, nullptr);
     m_view = view;
-    if (m_view)
+    if (m_view) {
         connect(m_view, &OrbelView::thetaChanged, this, &AngleField::follow);
+        connect(m_view, &OrbelView::accessibleUpdatesResumed, this, &AngleField::follow);
+    }
     follow();
 }
 
@@ -81,7 +83,13 @@ void AngleField::follow()
     // What the user is typing stays until Return or Escape.
     if (!m_view || m_edit->isModified())
         return;
-    m_edit->setText(m_view->displayTheta().trimmed());
+    // A screen reader reads out every change of the focused field's text: while the view's
+    // updates pause (a turn of the point), the field waits and catches up afterwards.
+    if (m_view->accessibleUpdatesPaused() && m_edit->hasFocus())
+        return;
+    const QString label = m_view->displayTheta().trimmed();
+    if (m_edit->text() != label)
+        m_edit->setText(label);
 }
 
 void AngleField::commit()
