@@ -8,6 +8,7 @@
 #include "platform/workspace.h"
 #include "graph/graph_view.h"
 #include "view/orbel_view.h"
+#include "panels/practice_panel.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -200,8 +201,12 @@ void Controller::showValues(QAbstractButton *sender)
 void Controller::showPractice(QObject *)
 {
     const int s = practice && practice->isChecked() ? 1 : 0;
-    if (practicePanel)
+    if (practicePanel) {
         practicePanel->setVisible(s == 1);
+        // Opened, it is where the user is: the question is heard at once.
+        if (auto *panel = qobject_cast<PracticePanel *>(practicePanel); panel && s == 1)
+            panel->focusAnswer();
+    }
     platform::Preferences::standard().setInteger(s, practiceKey);
 }
 

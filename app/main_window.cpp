@@ -14,6 +14,7 @@
 #include <QActionGroup>
 #include <QEvent>
 #include <QIcon>
+#include <QLabel>
 #include <QLayout>
 
 #include <algorithm>
@@ -49,6 +50,14 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_ui->actionValues, &QAction::toggled, m_ui->values, &QAbstractButton::setChecked);
     connect(m_ui->values, &QAbstractButton::toggled, m_ui->actionValues, &QAction::setChecked);
     m_ui->valuesPanel->installEventFilter(this);
+    // The values come next after the circle and the graph, line by line, before the graph's
+    // curves and the controls below.
+    QWidget *previous = m_ui->graphView;
+    for (QWidget *line : m_ui->valuesPanel->lines()) {
+        setTabOrder(previous, line);
+        previous = line;
+    }
+    setTabOrder(previous, m_ui->graphCos);
     m_ui->practicePanel->setOrbelView(m_ui->orbelView);
     // Typing the angle would answer a question that asks where it lies.
     connect(m_ui->practicePanel, &PracticePanel::placeQuestionOpen, m_ui->angleField,
@@ -97,6 +106,7 @@ MainWindow::MainWindow(QWidget *parent)
     }
     m_sound = std::make_unique<SoundController>();
     m_sound->setOrbelView(m_ui->orbelView);
+    m_sound->sweep().setShortcut(m_ui->actionListen->shortcut());
     connect(m_ui->actionListen, &QAction::triggered, m_sound.get(),
             &SoundController::listenToOneTurn);
     // Asked when the menu opens, so that a window that never offers sound never asks.

@@ -66,14 +66,14 @@ QString GraphView::accessibleValueText() const
         parts << tr("theta %1").arg(m_view->spokenAngle());
     if (showsCurve(Cosine))
         //: The value of the cosine curve at the angle, read aloud: "cosine 1 over 2".
-        parts << tr("cosine %1").arg(speech::value(std::cos(theta)));
+        parts << tr("cosine %1").arg(speech::circular(figure::Circular::Cosine, theta));
     if (showsCurve(Sine))
         //: The value of the sine curve at the angle, read aloud: "sine root 3 over 2".
-        parts << tr("sine %1").arg(speech::value(std::sin(theta)));
+        parts << tr("sine %1").arg(speech::circular(figure::Circular::Sine, theta));
     if (showsCurve(Tangent))
         //: The value of the tangent curve at the angle, read aloud: "tangent root 3", "tangent
         //: undefined".
-        parts << tr("tangent %1").arg(speech::tangent(theta));
+        parts << tr("tangent %1").arg(speech::circular(figure::Circular::Tangent, theta));
     //: Between the parts of the graph's spoken text: "theta pi over 3, cosine 1 over 2".
     return parts.join(tr(", "));
 }
@@ -81,10 +81,9 @@ QString GraphView::accessibleValueText() const
 void GraphView::angleChanged()
 {
     update();
-    if (!QAccessible::isActive() || !isVisible() || !m_view)
+    // As the circle view: the words alone, and nothing while its updates pause.
+    if (!QAccessible::isActive() || !isVisible() || !m_view || m_view->accessibleUpdatesPaused())
         return;
-    QAccessibleValueChangeEvent valueChange(this, m_view->accessibleValue());
-    QAccessible::updateAccessibility(&valueChange);
     platform::notifyDescriptionChanged(this);
 }
 

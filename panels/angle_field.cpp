@@ -111,8 +111,10 @@ void AngleField::setOrbelView(OrbelView *view)
     if (m_view)
         disconnect(m_view, nullptr, this, nullptr);
     m_view = view;
-    if (m_view)
+    if (m_view) {
         connect(m_view, &OrbelView::thetaChanged, this, &AngleField::follow);
+        connect(m_view, &OrbelView::accessibleUpdatesResumed, this, &AngleField::follow);
+    }
     follow();
 }
 
@@ -126,8 +128,14 @@ void AngleField::follow()
     // What the user is typing stays until Return or Escape.
     if (!m_view || m_edit->isModified())
         return;
+    // A screen reader reads out every change of the focused field's text: while the view's
+    // updates pause (a turn of the point), the field waits and catches up afterwards.
+    if (m_view->accessibleUpdatesPaused() && m_edit->hasFocus())
+        return;
     // While practice asks for the angle, the field does not name it either.
-    m_edit->setText(m_view->angleHidden() ? QString() : m_view->displayTheta().trimmed());
+    const QString label = m_view->angleHidden() ? QString() : m_view->displayTheta().trimmed();
+    if (m_edit->text() != label)
+        m_edit->setText(label);
 }
 
 void AngleField::commit()

@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -74,7 +75,7 @@ PracticePanel::PracticePanel(QWidget *parent)
     layout->addStretch(1);
     connect(m_check, &QPushButton::clicked, this, &PracticePanel::check);
     connect(m_next, &QPushButton::clicked, this, &PracticePanel::next);
-    connect(m_newRound, &QPushButton::clicked, this, &PracticePanel::newRound);
+    connect(m_newRound, &QPushButton::clicked, this, &PracticePanel::askNewRound);
     connect(m_practiseMissed, &QPushButton::clicked, this, &PracticePanel::practiseMissed);
     setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('m')) * 20);
     retranslate();
@@ -358,6 +359,42 @@ void PracticePanel::practiseMissed()
     m_missedSpoken.clear();
     m_missedQuestions.clear();
     showQuestion();
+}
+
+void PracticePanel::askNewRound()
+{
+    const bool running = m_current < int(m_round.size());
+    if (!running || (m_current == 0 && !m_answered)) {
+        newRound();
+        return;
+    }
+    auto *box = new QMessageBox(QMessageBox::Question, tr("New Round"),
+                                //: Asked when New Round is pressed during a round with answers.
+                                tr("Start a new round?"), QMessageBox::NoButton, this);
+    box->setInformativeText(tr("The answers given in this round will be lost."));
+    QPushButton *start = box->addButton(tr("Start New Round"), QMessageBox::AcceptRole);
+    QPushButton *keep = box->addButton(tr("Go On with This Round"), QMessageBox::RejectRole);
+    box->setDefaultButton(keep);
+    box->setEscapeButton(keep);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    connect(box, &QMessageBox::buttonClicked, this, [this, start](QAbstractButton *clicked) {
+        if (clicked != start)
+            return;
+        newRound();
+        // The dialog gives the focus back to the window's focus widget as it closes: the first
+        // question is answered there.
+        focusAnswer();
+    });
+    box->open();
+}
+
+void PracticePanel::focusAnswer()
+{
+    QPushButton *target = m_newRound;
+    if (m_current < int(m_round.size()))
+        target = m_answered ? m_next : m_check->isVisibleTo(this) ? m_check : m_answers.first();
+    target->setFocus(Qt::OtherFocusReason);
 }
 
 void PracticePanel::showQuestion()

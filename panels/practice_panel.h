@@ -26,6 +26,12 @@ public:
     void setOrbelView(OrbelView *view);
 
     void newRound();
+    // New Round as its button asks for it: a round that has answers is not thrown away unasked.
+    void askNewRound();
+    // Puts the focus where the question is answered (the first answer button or Check; Next once
+    // it is answered; New Round when the round is over), where it is heard: the panel's buttons
+    // say the latest question or feedback.
+    void focusAnswer();
     // Answers the question being asked: with the answer button of index, or with the point.
     void answer(int index);
     void check();

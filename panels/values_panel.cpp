@@ -8,6 +8,9 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -16,6 +19,26 @@ namespace {
 
 constexpr double pi = 3.141592653589793;
 
+// A line that shows where the keyboard focus is: it takes the focus for a screen reader, and a
+// sighted user of the keyboard must see it arrive there too.
+class ValueLine : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QLabel::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+};
+
 } // namespace
 
 ValuesPanel::ValuesPanel(QWidget *parent)
@@ -23,9 +46,11 @@ ValuesPanel::ValuesPanel(QWidget *parent)
 {
     auto *layout = new QVBoxLayout(this);
     for (int i = 0; i < 8; ++i) {
-        auto *line = new QLabel(this);
+        auto *line = new ValueLine(this);
         line->setTextFormat(Qt::RichText);
         line->setObjectName(QStringLiteral("valuesLine%1").arg(i));
+        // Each line takes the focus in turn, so that a screen reader reads it where Tab goes.
+        line->setFocusPolicy(Qt::TabFocus);
         if (i == 6)
             layout->addSpacing(line->fontMetrics().height() / 2);
         layout->addWidget(line);
@@ -42,8 +67,10 @@ void ValuesPanel::setOrbelView(OrbelView *view)
     if (m_view)
         disconnect(m_view, nullptr, this, nullptr);
     m_view = view;
-    if (m_view)
+    if (m_view) {
         connect(m_view, &OrbelView::thetaChanged, this, &ValuesPanel::refresh);
+        connect(m_view, &OrbelView::accessibleUpdatesResumed, this, &ValuesPanel::refresh);
+    }
     refresh();
 }
 
@@ -67,6 +94,14 @@ void ValuesPanel::refresh()
         return;
     const float theta = m_view->theta();
     const int unit = m_view->angleUnit();
+    // A line with the focus speaks each new name: while the view's updates pause (a turn of the
+    // point), the lines keep theirs and catch up when it is over.
+    const bool named = !m_view->accessibleUpdatesPaused();
+    // Qt tells of a name set again even when it is the same: only a new one is told.
+    const auto name = [named](QLabel *line, const QString &spoken) {
+        if (named && line->accessibleName() != spoken)
+            line->setAccessibleName(spoken);
+    };
 
     struct Function
     {
@@ -101,7 +136,7 @@ void ValuesPanel::refresh()
             }
         }
         m_lines[i]->setText(functions[i].shown.arg(shown));
-        m_lines[i]->setAccessibleName(functions[i].spoken.arg(spoken));
+        name(m_lines[i], functions[i].spoken.arg(spoken));
     }
 
     // Where the point is: a quadrant, or one of the four half-axes.
@@ -128,7 +163,7 @@ void ValuesPanel::refresh()
         quadrantSpoken = tr("quadrant %1").arg(q + 1);
     }
     m_lines[6]->setText(quadrant);
-    m_lines[6]->setAccessibleName(quadrantSpoken);
+    name(m_lines[6], quadrantSpoken);
 
     // The acute angle to the x axis, named as the figure names angles.
     double reference = std::fmod(std::fabs(double(theta)), pi);
@@ -148,5 +183,5 @@ void ValuesPanel::refresh()
     //: angle π∕3".
     m_lines[7]->setText(tr("Reference angle %1").arg(label));
     //: The reference angle read aloud: "reference angle pi over 3".
-    m_lines[7]->setAccessibleName(tr("reference angle %1").arg(speech::angle(label, unit)));
+    name(m_lines[7], tr("reference angle %1").arg(speech::angle(label, unit)));
 }

@@ -17,7 +17,7 @@ namespace {
 const QString bridgeConnection = QStringLiteral("a11y");
 const QString objectPathPrefix = QStringLiteral("/org/a11y/atspi/accessible/");
 
-bool sendWithText(QAccessibleInterface *iface)
+bool sendWithText(QAccessibleInterface *iface, const QString &text)
 {
     QDBusConnection bus(bridgeConnection);
     if (!bus.isConnected())
@@ -33,8 +33,7 @@ bool sendWithText(QAccessibleInterface *iface)
         objectPathPrefix + QString::number(QAccessible::uniqueId(iface)),
         QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
     signal << QStringLiteral("accessible-description") << 0 << 0
-           << QVariant::fromValue(QDBusVariant(iface->text(QAccessible::Description)))
-           << QVariant::fromValue(root);
+           << QVariant::fromValue(QDBusVariant(text)) << QVariant::fromValue(root);
     return bus.send(signal);
 }
 
@@ -47,10 +46,19 @@ void notifyDescriptionChanged(QObject *object)
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
     if (!iface || !iface->isValid())
         return;
-    if (sendWithText(iface))
+    if (sendWithText(iface, iface->text(QAccessible::Description)))
         return;
     QAccessibleEvent event(object, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
+}
+
+void announce(QObject *object, const QString &text)
+{
+    if (!QAccessible::isActive() || text.isEmpty())
+        return;
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
+    if (iface && iface->isValid())
+        sendWithText(iface, text);
 }
 
 } // namespace platform

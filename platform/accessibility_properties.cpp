@@ -9,6 +9,7 @@
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QDBusVariant>
 #include <QDBusVirtualObject>
 #include <QPointer>
@@ -25,6 +26,21 @@ namespace {
 const QString bridgeConnection = QStringLiteral("a11y");
 const QString accessiblePath = QStringLiteral("/org/a11y/atspi/accessible");
 const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
+const QString accessibleInterface = QStringLiteral("org.a11y.atspi.Accessible");
+
+// The value text of the object at path, where it has a value and says it in words.
+QString valueTextAt(const QString &path)
+{
+    const QString prefix = accessiblePath + QLatin1Char('/');
+    if (!path.startsWith(prefix))
+        return QString();
+    bool ok = false;
+    const QAccessible::Id id = path.mid(prefix.size()).toUInt(&ok);
+    QAccessibleInterface *iface = ok ? QAccessible::accessibleInterface(id) : nullptr;
+    if (!iface || !iface->isValid() || !iface->valueInterface())
+        return QString();
+    return iface->text(QAccessible::Value);
+}
 
 struct Property
 {
@@ -77,6 +93,19 @@ public:
     {
         if (!m_bridge)
             return false;
+        if (message.type() == QDBusMessage::MethodCallMessage
+            && message.interface() == accessibleInterface
+            && message.member() == QLatin1String("GetAttributes")) {
+            // The bridge has no object attributes to give; a value that has its words gives
+            // them as "valuetext", which screen readers say in place of the number.
+            const QString valueText = valueTextAt(message.path());
+            if (!valueText.isEmpty()) {
+                QMap<QString, QString> attributes;
+                attributes.insert(QStringLiteral("valuetext"), valueText);
+                connection.send(message.createReply(QVariant::fromValue(attributes)));
+                return true;
+            }
+        }
         if (message.type() != QDBusMessage::MethodCallMessage
             || message.interface() != propertiesInterface)
             return m_bridge->handleMessage(message, connection);
@@ -157,6 +186,7 @@ void install()
     QDBusConnection bus(bridgeConnection);
     if (!bus.isConnected())
         return;
+    qDBusRegisterMetaType<QMap<QString, QString>>();
     QObject *registered = bus.objectRegisteredAt(accessiblePath);
     if (!registered || dynamic_cast<PropertiesGuard *>(registered))
         return;

@@ -9,7 +9,9 @@ namespace platform {
 // Puts a guard in front of the bridge's objects, now if the bridge is up and otherwise as soon
 // as accessibility turns on. The guard answers GetAll itself from the bridge's own Get, rejects
 // Get and Set calls that lack their arguments or name no property, and hands every other message
-// to the bridge. Calling it again does nothing.
+// to the bridge. It also gives the value text of an object with a value (which the bridge does
+// not carry) as its object attribute "valuetext", where screen readers look for a value in words.
+// Calling it again does nothing.
 void guardAccessibilityProperties();
 
 } // namespace platform

@@ -787,6 +787,36 @@
         <extracomment>Added to the accessible name of the answer button with the right answer.</extracomment>
         <translation>, richtige Antwort</translation>
     </message>
+    <message>
+        <source>Start a new round?</source>
+        <extracomment>Asked when New Round is pressed during a round with answers.</extracomment>
+        <translation>Eine neue Runde beginnen?</translation>
+    </message>
+    <message>
+        <source>The answers given in this round will be lost.</source>
+        <translation>Die Antworten dieser Runde gehen verloren.</translation>
+    </message>
+    <message>
+        <source>Start New Round</source>
+        <translation>Neue Runde beginnen</translation>
+    </message>
+    <message>
+        <source>Go On with This Round</source>
+        <translation>Diese Runde fortsetzen</translation>
+    </message>
+</context>
+<context>
+    <name>TurnSweep</name>
+    <message>
+        <source>one turn from %1</source>
+        <extracomment>Said by the screen reader as Listen to One Turn begins: &quot;one turn from pi over 6&quot;.</extracomment>
+        <translation>eine Umdrehung ab %1</translation>
+    </message>
+    <message>
+        <source>back at %1</source>
+        <extracomment>Said by the screen reader when Listen to One Turn is over: &quot;back at pi over 6&quot;.</extracomment>
+        <translation>wieder bei %1</translation>
+    </message>
 </context>
 <context>
     <name>ValuesPanel</name>

@@ -787,6 +787,36 @@
         <extracomment>Added to the accessible name of the answer button with the right answer.</extracomment>
         <translation>, resposta certa</translation>
     </message>
+    <message>
+        <source>Start a new round?</source>
+        <extracomment>Asked when New Round is pressed during a round with answers.</extracomment>
+        <translation>Começar uma nova rodada?</translation>
+    </message>
+    <message>
+        <source>The answers given in this round will be lost.</source>
+        <translation>As respostas dadas nesta rodada serão perdidas.</translation>
+    </message>
+    <message>
+        <source>Start New Round</source>
+        <translation>Começar nova rodada</translation>
+    </message>
+    <message>
+        <source>Go On with This Round</source>
+        <translation>Continuar esta rodada</translation>
+    </message>
+</context>
+<context>
+    <name>TurnSweep</name>
+    <message>
+        <source>one turn from %1</source>
+        <extracomment>Said by the screen reader as Listen to One Turn begins: &quot;one turn from pi over 6&quot;.</extracomment>
+        <translation>uma volta a partir de %1</translation>
+    </message>
+    <message>
+        <source>back at %1</source>
+        <extracomment>Said by the screen reader when Listen to One Turn is over: &quot;back at pi over 6&quot;.</extracomment>
+        <translation>de volta em %1</translation>
+    </message>
 </context>
 <context>
     <name>ValuesPanel</name>

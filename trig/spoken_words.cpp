@@ -98,6 +98,27 @@ QString tangent(float theta)
     return figure::showsMinus(t.value) ? minus(spoken) : spoken;
 }
 
+QString circular(figure::Circular f, float theta)
+{
+    const figure::CircularValue v = figure::circularValue(f, theta);
+    if (v.exact)
+        return v.negative ? minus(exact(*v.exact)) : exact(*v.exact);
+    switch (f) {
+    case figure::Circular::Sine:
+        return value(std::sin(theta));
+    case figure::Circular::Cosine:
+        return value(std::cos(theta));
+    case figure::Circular::Tangent:
+        return tangent(theta);
+    default:
+        break;
+    }
+    if (!v.defined)
+        return QCoreApplication::translate("GraphView", "undefined");
+    const QString spoken = number(figure::threeDecimals(std::fabs(v.value)));
+    return v.negative ? minus(spoken) : spoken;
+}
+
 QString angle(const QString &label, int angleUnit)
 {
     QString text = label.trimmed();

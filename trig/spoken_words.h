@@ -27,6 +27,10 @@ QString value(float value);
 // The tangent of theta in words, as the graph writes it: "root 3", "minus 1", "undefined",
 // "0.577"... three decimals where it is not exact.
 QString tangent(float theta);
+// The value of f at theta in words, exact wherever the values panel shows it exactly (at the
+// standard angles: "0", "minus 1", "root 3 over 3", "undefined"), elsewhere as value() and
+// tangent() say it.
+QString circular(figure::Circular f, float theta);
 // An angle label of the figure in words: "minus 5 pi over 6", "1.20 radians", "minus 120 degrees".
 // angleUnit is the view's code (1 degrees, anything else radians).
 QString angle(const QString &label, int angleUnit);

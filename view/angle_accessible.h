@@ -4,19 +4,23 @@
 
 #include "view/orbel_view.h"
 
+#include <QAccessibleTextInterface>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 
 #include <algorithm>
 #include <cmath>
 
-class AngleAccessible : public QAccessibleWidget, public QAccessibleValueInterface
+class AngleAccessible : public QAccessibleWidget,
+                        public QAccessibleValueInterface,
+                        public QAccessibleTextInterface
 {
     static constexpr double pi = 3.141592653589793;
     static constexpr double twoPi = 6.283185307179586;
 
 public:
     using QAccessibleWidget::QAccessibleWidget;
+    using QAccessibleWidget::rect;
 
     virtual OrbelView *angleView() const = 0;
     virtual QString help() const = 0;
@@ -27,12 +31,16 @@ public:
         switch (t) {
         case QAccessible::Name:
             return widget()->accessibleName();
-        // Qt's AT-SPI bridge carries neither the value text nor object attributes, and screen
-        // readers speak a changed description of the focused object: the description is where
-        // the spoken text reaches the user.
+        // Screen readers speak a changed description of the focused object: the description is
+        // where the spoken text reaches the user. The value text, the angle alone in words, is
+        // what they say for the value in place of the number (given as the "valuetext" object
+        // attribute, which Qt's AT-SPI bridge does not carry itself).
         case QAccessible::Description:
-        case QAccessible::Value:
             return spokenText();
+        // While practice asks for the angle, its name is not given here either.
+        case QAccessible::Value:
+            return angleView() && !angleView()->angleHidden() ? angleView()->spokenAngle()
+                                                              : QString();
         case QAccessible::Help:
             return help();
         default:
@@ -44,7 +52,42 @@ public:
     {
         if (type == QAccessible::ValueInterface)
             return static_cast<QAccessibleValueInterface *>(this);
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
         return QAccessibleWidget::interface_cast(type);
+    }
+
+    // The spoken text as read-only text, one line that covers the whole view: nothing to select,
+    // the caret at its start.
+    QString text(int startOffset, int endOffset) const override
+    {
+        const QString all = spokenText();
+        startOffset = std::clamp(startOffset, 0, int(all.size()));
+        endOffset
+            = endOffset < 0 ? int(all.size()) : std::clamp(endOffset, startOffset, int(all.size()));
+        return all.mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(spokenText().size()); }
+    QRect characterRect(int) const override { return rect(); }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        return rect().contains(point) ? 0 : -1;
+    }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override { }
+    void selection(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override { }
+    void removeSelection(int) override { }
+    void setSelection(int, int, int) override { }
+    void scrollToSubstring(int, int) override { }
+    QString attributes(int offset, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = offset;
+        return QString();
     }
 
     // The angle in the unit that the figure shows, so that a screen reader that reads the value

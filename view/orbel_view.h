@@ -105,6 +105,11 @@ public:
     QString spokenAngle() const;
     // The angle as assistive technology reads and sets it: in the unit shown, radians or degrees.
     double accessibleValue() const;
+    // While paused, changes of the angle are not told to assistive technology one by one: a turn
+    // of the point that would otherwise be read out step by step says where it starts and ends
+    // instead. The views that speak of the angle beside the circle pause with it.
+    void setAccessibleUpdatesPaused(bool paused);
+    bool accessibleUpdatesPaused() const { return m_accessibleUpdatesPaused; }
 
     // Registers the view's accessible interface with Qt. It must come before anything asks Qt
     // for the view's interface (setting its accessible name does): Qt keeps the first one made.
@@ -115,8 +120,10 @@ public:
 
 signals:
     // Every time the angle is processed: a drag, a key, a setter. Assistive technology hears of
-    // it too, as a value change of the view.
+    // it too, as a change of the view's spoken text (unless its updates are paused).
     void thetaChanged(float theta);
+    // The pause of the accessible updates is over: what speaks of the angle says it as it is now.
+    void accessibleUpdatesResumed();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -154,6 +161,7 @@ private:
     int m_typedDegreeDecimals = -1;
     bool m_angleHidden = false;
     bool m_referenceShown = false;
+    bool m_accessibleUpdatesPaused = false;
 
     ViewCoordinates m_coordinates;
 };

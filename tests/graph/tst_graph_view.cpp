@@ -209,6 +209,11 @@ private slots:
         QTest::newRow("three decimals elsewhere")
             << int(GraphView::Cosine | GraphView::Tangent) << 1.2f
             << "theta 1.20 radians, cosine 0.362, tangent 2.572";
+        QTest::newRow("exact on the axes, as the values panel")
+            << all << float(3 * pi / 2)
+            << "theta 3 pi over 2, cosine 0, sine minus 1, tangent undefined";
+        QTest::newRow("exact on the negative x axis")
+            << all << float(-pi) << "theta minus pi, cosine minus 1, sine 0, tangent 0";
         QTest::newRow("no curve drawn") << 0 << float(pi / 3) << "theta pi over 3";
     }
 

@@ -6,6 +6,7 @@
 #include "panels/practice_panel.h"
 
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
@@ -146,6 +147,61 @@ private slots:
         panel.setOrbelView(&view);
         const practice::Question q { practice::Kind(kind), Circular(function), degrees };
         QCOMPARE(panel.questionText(q).spoken, spoken);
+    }
+
+    // New Round throws the answers of a round away only when the user says so.
+    void newRoundAsksBeforeLosingAnswers_data()
+    {
+        QTest::addColumn<int>("answered"); // questions answered, each followed by Next
+        QTest::addColumn<QString>("choice"); // the button pressed in the question; none asked
+        QTest::addColumn<bool>("fresh"); // a new round began
+
+        QTest::newRow("nothing answered yet: at once") << 0 << QString() << true;
+        QTest::newRow("answers given, the user goes on")
+            << 2 << QStringLiteral("Go On with This Round") << false;
+        QTest::newRow("answers given, the user starts again")
+            << 2 << QStringLiteral("Start New Round") << true;
+        QTest::newRow("the round is over: at once")
+            << practice::questionsPerRound << QString() << true;
+    }
+
+    void newRoundAsksBeforeLosingAnswers()
+    {
+        QFETCH(int, answered);
+        QFETCH(QString, choice);
+        QFETCH(bool, fresh);
+        OrbelView view;
+        PracticePanel panel;
+        panel.setOrbelView(&view);
+        panel.show();
+        for (int i = 0; i < answered; ++i) {
+            const practice::Question q = panel.round()[size_t(i)];
+            if (q.kind == practice::Kind::Value) {
+                panel.answer(practice::rightAnswer(q));
+            } else {
+                view.setTheta(float(q.degrees * pi / 180.0));
+                panel.check();
+            }
+            panel.next();
+        }
+        QCOMPARE(panel.current(), answered);
+
+        panel.newRoundButton()->click();
+        auto *box = panel.findChild<QMessageBox *>();
+        QCOMPARE(box != nullptr, !choice.isEmpty());
+        if (box) {
+            // Nothing is lost while the question waits for its answer.
+            QCOMPARE(panel.current(), answered);
+            QVERIFY(box->isVisible());
+            QAbstractButton *pressed = nullptr;
+            for (QAbstractButton *button : box->buttons())
+                if (button->text() == choice)
+                    pressed = button;
+            QVERIFY2(pressed, qPrintable(choice));
+            pressed->click();
+        }
+        QCOMPARE(panel.current(), fresh ? 0 : answered);
+        QCOMPARE(panel.rightCount(), fresh ? 0 : answered);
     }
 
     // A round played as a student plays it: every answer right but one place, which is then

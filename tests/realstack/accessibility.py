@@ -328,6 +328,64 @@ def main(program):
             check(not missing, "at %.4f the values panel says %s (missing %r)"
                   % (angle, ", ".join(lines), missing))
 
+        # Tab from the circle goes to the graph and then to the values, one line at a time, each
+        # read in words (the point is at 2 pi over 3).
+        view.queryComponent().grabFocus()
+        pump(0.5)
+        check(view.getState().contains(pyatspi.STATE_FOCUSED), "the circle takes the focus back")
+        press("Tab")
+        check(graph is not None and graph.getState().contains(pyatspi.STATE_FOCUSED),
+              "Tab from the circle goes to the graph")
+        reached = []
+        for _ in range(3):
+            press("Tab")
+            focused = next((n for n in walk(app) if n.getState().contains(pyatspi.STATE_FOCUSED)),
+                           None)
+            reached.append(focused.name if focused is not None else None)
+        check(reached == ["sine root 3 over 2", "cosine minus 1 over 2", "tangent minus root 3"],
+              "Tab from the graph reads the values line by line: %r" % (reached,))
+
+        # On the axes the circle and the graph say what the values panel shows: 0 and 1.
+        view.queryComponent().grabFocus()
+        value.currentValue = math.pi / 2
+        pump(0.5)
+        for node, what in ((view, "circle"), (graph, "graph")):
+            text = node.description if node is not None else ""
+            check("cosine 0," in text and "sine 1" in text and "0.000" not in text
+                  and "1.000" not in text,
+                  "at pi/2 the %s says 'cosine 0' and 'sine 1': %r" % (what, text))
+        # The value in words, which a screen reader says in place of the number.
+        attributes = view.getAttributes()
+        check("valuetext:pi over 2" in attributes,
+              "at pi/2 the circle's value text is 'pi over 2': %r" % (attributes,))
+
+        # Listen to One Turn, pressed as one chord: it runs its four seconds, and a screen reader
+        # hears where it starts, the axes it passes and where it ends, not every step.
+        value.currentValue = math.pi / 6
+        pump(0.5)
+        turn = []
+
+        def heard_in_turn(event):
+            turn.append((time.monotonic(), event.type, str(event.any_data)))
+
+        kinds = ("object:property-change:accessible-value",
+                 "object:property-change:accessible-description",
+                 "object:property-change:accessible-name")
+        pyatspi.Registry.registerEventListener(heard_in_turn, *kinds)
+        pressed = time.monotonic()
+        stack.xdotool("key", "ctrl+l")
+        pump(6.0)
+        pyatspi.Registry.deregisterEventListener(heard_in_turn, *kinds)
+        said = [data for _, kind, data in turn if kind.endswith("description")]
+        print("      during the turn: %r" % said)
+        check(3 <= len(turn) <= 8 and len(said) == len(turn),
+              "a turn raises a few events, descriptions only (%d)" % len(turn))
+        check(said[:1] == ["one turn from pi over 6"] and said[-1:] == ["back at pi over 6"],
+              "the turn says where it starts and where it is back at")
+        ended = turn[-1][0] - pressed if turn else 0.0
+        check(3.5 < ended < 5.0, "the chord did not stop the turn: it ended after %.1f s" % ended)
+        check(abs(value.currentValue - math.pi / 6) < 1e-6, "the point is back at pi/6")
+
         # Nothing that speech reads carries the symbols it reads badly.
         for node in walk(app):
             for what, text in (("name", node.name), ("description", node.description)):

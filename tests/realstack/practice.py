@@ -81,6 +81,15 @@ def main(program):
                      and n.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY))
         stack.focus_program_window()
         pump(1.0)
+        # Opened with its shortcut, the panel takes the focus where the question is heard.
+        for _ in range(2):
+            stack.xdotool("key", "ctrl+r")
+            pump(1.0)
+        focused = next((n for n in walk(app) if n.getState().contains(pyatspi.STATE_FOCUSED)), None)
+        check(focused is not None and focused.getRole() == pyatspi.ROLE_PUSH_BUTTON
+              and focused.description.startswith(("What is", "Move the point")),
+              "opening the panel puts the focus on a button that says the question: %r"
+              % ((focused.name, focused.description) if focused is not None else None,))
         kinds = set()
         functions = set()
         wrong_done = False
