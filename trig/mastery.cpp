@@ -3,6 +3,8 @@
 // question in turn.
 #include "trig/mastery.h"
 
+#include <QDateTime>
+
 #include <algorithm>
 
 namespace mastery {
@@ -265,6 +267,25 @@ QString levelName(Level level)
         break;
     }
     return QStringLiteral("mastered");
+}
+
+QString csvOf(const Progress &progress)
+{
+    QString csv = QStringLiteral("function,angle,level,right,wrong,last practised\r\n");
+    for (int i = 0; i < skillCount; ++i) {
+        const Skill skill = Skill::fromIndex(i);
+        const SkillState &s = progress.at(i);
+        const QString last
+            = s.box > 0 ? QDateTime::fromSecsSinceEpoch(s.last).toString(Qt::ISODate) : QString();
+        csv += QStringLiteral("%1,%2,%3,%4,%5,%6\r\n")
+                   .arg(skill.place ? QStringLiteral("place") : functionName(skill.function))
+                   .arg(skill.degrees)
+                   .arg(levelName(s.level()))
+                   .arg(s.right)
+                   .arg(s.wrong)
+                   .arg(last);
+    }
+    return csv;
 }
 
 } // namespace mastery

@@ -113,4 +113,9 @@ QString kindName(practice::Kind kind);
 std::optional<practice::Kind> kindNamed(const QString &name);
 QString levelName(Level level);
 
+// The progress for a teacher's spreadsheet: a header, then one line per skill: the function
+// ("sin" … "csc", or "place"), the angle in degrees, the level, the right and wrong answers, and
+// when it was last practised (local time, ISO 8601; empty if never).
+QString csvOf(const Progress &progress);
+
 } // namespace mastery
