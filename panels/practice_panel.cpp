@@ -2,9 +2,10 @@
 // it shows, and a wrong place is corrected by setting the view's angle, so the student sees it.
 #include "panels/practice_panel.h"
 
+#include "panels/practice_history.h"
 #include "platform/accessibility_events.h"
-#include "view/orbel_view.h"
 #include "trig/spoken_words.h"
+#include "view/orbel_view.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -19,6 +20,9 @@ namespace {
 
 constexpr double pi = 3.141592653589793;
 constexpr int answerButtonCount = 9;
+// The functions value questions ask for, the first ones of figure::Circular: those whose answers
+// the buttons offer.
+constexpr int functionsAsked = 3;
 
 } // namespace
 
@@ -79,6 +83,20 @@ void PracticePanel::setOrbelView(OrbelView *view)
 {
     m_view = view;
     showQuestion();
+}
+
+void PracticePanel::setHistory(PracticeHistory *history)
+{
+    m_history = history;
+    // A round not yet begun is drawn again, aimed by what the history knows.
+    if (m_current == 0 && !m_answered)
+        newRound();
+}
+
+void PracticePanel::record(const practice::Question &question, const QString &given, bool right)
+{
+    if (m_history)
+        m_history->record(question, given, right);
 }
 
 void PracticePanel::changeEvent(QEvent *event)
@@ -215,7 +233,9 @@ void PracticePanel::announce(const QString &spoken, QPushButton *next)
 
 void PracticePanel::newRound()
 {
-    m_round = practice::makeRound(m_random);
+    m_round = m_history ? mastery::drawRound(m_history->progress(), m_history->now(), m_random,
+                                             &m_deal, functionsAsked)
+                        : practice::makeRound(m_random);
     m_current = 0;
     m_right = 0;
     m_missedShown.clear();
@@ -322,9 +342,12 @@ void PracticePanel::answer(int index)
     if (m_answered || m_current >= int(m_round.size()))
         return;
     const practice::Question &q = m_round[size_t(m_current)];
-    if (q.kind != practice::Kind::Value || index >= int(practice::answersFor(q.function).size()))
+    if (q.kind != practice::Kind::Value || index < 0
+        || index >= int(practice::answersFor(q.function).size()))
         return;
-    tell(index == practice::rightAnswer(q), rightAnswerText(q));
+    const bool right = index == practice::rightAnswer(q);
+    record(q, mastery::answerCode(practice::answersFor(q.function)[size_t(index)]), right);
+    tell(right, rightAnswerText(q));
 }
 
 void PracticePanel::check()
@@ -335,6 +358,7 @@ void PracticePanel::check()
     if (q.kind == practice::Kind::Value)
         return;
     const bool right = practice::placedRight(q, m_view->theta());
+    record(q, mastery::placeCode(m_view->theta()), right);
     if (!right)
         // Shown on the circle, through the view's own setter.
         m_view->setTheta(float(q.degrees * pi / 180.0));

@@ -4,6 +4,7 @@
 // it through the button that has the focus, so that the user need not move.
 #pragma once
 
+#include "trig/mastery.h"
 #include "trig/practice.h"
 
 #include <QPointer>
@@ -12,6 +13,7 @@
 #include <random>
 
 class OrbelView;
+class PracticeHistory;
 class QLabel;
 class QPushButton;
 
@@ -24,6 +26,9 @@ public:
 
     // The circle view whose point place and find questions are answered with; not owned.
     void setOrbelView(OrbelView *view);
+    // Where every answer is kept and whose mastery aims each new round; not owned. Without one
+    // rounds are drawn at random and nothing is kept.
+    void setHistory(PracticeHistory *history);
 
     void newRound();
     // Answers the question being asked: with the answer button of index, or with the point.
@@ -64,8 +69,11 @@ private:
     void set(QLabel *label, const Text &text);
     void announce(const QString &spoken, QPushButton *next = nullptr);
     void retranslate();
+    void record(const practice::Question &question, const QString &given, bool right);
 
     QPointer<OrbelView> m_view;
+    QPointer<PracticeHistory> m_history;
+    mastery::FunctionDeal m_deal;
     std::mt19937 m_random;
     std::vector<practice::Question> m_round;
     int m_current = 0;

@@ -6,6 +6,7 @@
 #include <QDateTime>
 
 #include <algorithm>
+#include <cmath>
 
 namespace mastery {
 
@@ -267,6 +268,33 @@ QString levelName(Level level)
         break;
     }
     return QStringLiteral("mastered");
+}
+
+QString answerCode(const practice::Answer &answer)
+{
+    if (!answer.defined)
+        return QStringLiteral("undefined");
+    const figure::ExactMagnitude &m = answer.magnitude;
+    if (m.factor == 0)
+        return QStringLiteral("0");
+    QString code = answer.negative ? QStringLiteral("-") : QString();
+    if (m.factor != 1 || m.root == 1)
+        code += QString::number(m.factor);
+    if (m.root > 1)
+        code += QLatin1Char('r') + QString::number(m.root);
+    if (m.denominator > 1)
+        code += QLatin1Char('/') + QString::number(m.denominator);
+    return code;
+}
+
+QString placeCode(float theta)
+{
+    if (const std::optional<int> d = figure::standardDegreesOf(theta))
+        return QString::number(*d);
+    double degrees = std::fmod(double(theta) * 180.0 / 3.141592653589793, 360.0);
+    if (degrees < 0)
+        degrees += 360.0;
+    return figure::printfFixed(degrees, 1);
 }
 
 QString csvOf(const Progress &progress)

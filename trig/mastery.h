@@ -113,6 +113,12 @@ QString kindName(practice::Kind kind);
 std::optional<practice::Kind> kindNamed(const QString &name);
 QString levelName(Level level);
 
+// An answer as the history writes it: a value as "-2r3/3" (r for the root), "0" or "undefined";
+// a place as the angle of the point in degrees of one turn ("240", or "12.5" where the point is
+// not on a standard angle).
+QString answerCode(const practice::Answer &answer);
+QString placeCode(float theta);
+
 // The progress for a teacher's spreadsheet: a header, then one line per skill: the function
 // ("sin" … "csc", or "place"), the angle in degrees, the level, the right and wrong answers, and
 // when it was last practised (local time, ISO 8601; empty if never).
