@@ -307,9 +307,10 @@ void ProgressPanel::refresh()
         circle->levels[size_t(i)] = level;
         const Text angle = angleText(skill.degrees);
         const Text name = skillText(skill);
-        //: A line of the progress panel: the angle, the level's symbol and the level.
+        // The angle, the level's symbol and the level: "2π∕3  ★ mastered".
         QListWidgetItem *item = m_angles->item(i);
-        item->setText(tr("%1  %2 %3").arg(angle.shown, symbolOf(level), levelText(level)));
+        item->setText(
+            QStringLiteral("%1  %2 %3").arg(angle.shown, symbolOf(level), levelText(level)));
         //: A skill and its level read aloud: "sine at 2 pi over 3: mastered".
         const QString spoken = tr("%1: %2").arg(name.spoken, levelText(level));
         item->setData(Qt::AccessibleTextRole, spoken);
@@ -381,7 +382,7 @@ void ProgressPanel::refresh()
         const mastery::Skill skill = mastery::Skill::fromIndex(due[i]);
         const Text text = skillText(skill);
         const QString level = levelText(progress.at(due[i]).level());
-        shown << tr("%1 (%2)").arg(text.shown, level);
+        shown << QStringLiteral("%1 (%2)").arg(text.shown, level);
         spoken << tr("%1: %2").arg(text.spoken, level);
     }
     if (int(due.size()) > named) {
