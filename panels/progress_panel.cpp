@@ -368,8 +368,9 @@ void ProgressPanel::refresh()
     for (int i = 0; i < mastery::skillCount; ++i)
         if (progress.at(i).isDue(now))
             due.push_back(i);
-    std::stable_sort(due.begin(), due.end(),
-                     [&progress](int a, int b) { return progress.at(a).box < progress.at(b).box; });
+    std::stable_sort(due.begin(), due.end(), [&progress](int a, int b) {
+        return mastery::weaker(progress.at(a), progress.at(b));
+    });
     if (due.empty()) {
         const QString nothing = tr("Nothing is due now.");
         m_due->setText(nothing);

@@ -66,8 +66,9 @@ qint64 intervalOf(int box)
 {
     switch (box) {
     case 0:
-    case 1:
         return 0;
+    case 1:
+        return 10 * 60;
     case 2:
         return day;
     case 3:
@@ -88,6 +89,11 @@ Level levelOfBox(int box)
     if (box < topBox)
         return Level::Familiar;
     return Level::Mastered;
+}
+
+bool weaker(const SkillState &a, const SkillState &b)
+{
+    return a.box != b.box ? a.box < b.box : a.wrong - a.right > b.wrong - b.right;
 }
 
 SkillState answered(const SkillState &state, bool right, qint64 time)
@@ -149,11 +155,8 @@ std::vector<practice::Question> drawRound(const Progress &progress, qint64 now,
     for (std::vector<int> *tier : { &urgent, &freshValues, &freshPlaces, &rest })
         std::shuffle(tier->begin(), tier->end(), random);
     // The weakest first: the lowest box, then the most misses; equals stay in their random order.
-    std::stable_sort(urgent.begin(), urgent.end(), [&progress](int a, int b) {
-        const SkillState &x = progress.at(a);
-        const SkillState &y = progress.at(b);
-        return x.box != y.box ? x.box < y.box : x.wrong - x.right > y.wrong - y.right;
-    });
+    std::stable_sort(urgent.begin(), urgent.end(),
+                     [&progress](int a, int b) { return weaker(progress.at(a), progress.at(b)); });
 
     std::vector<int> chosen;
     const auto take = [&chosen](std::vector<int> &tier, size_t at) {

@@ -52,9 +52,10 @@ struct Attempt
 enum class Level { New, Learning, Familiar, Mastered };
 
 // A Leitner schedule of boxes 0 to 5. Box 0 holds the skills never answered. A miss puts a skill
-// back in box 1. A right answer moves it up one box only once it is due, so that a box is earned
-// by answers spread over days, not by the same answer given five times in a row: box 1 is due at
-// once, box 2 a day after it was reached, box 3 two days, box 4 four days, box 5 eight days.
+// back in box 1, due at once, so that the next round asks it again. A right answer moves it up
+// one box only once it is due, so that a box is earned by answers spread over days, not by the
+// same answer given five times in a row: box 1 is due ten minutes after it was reached (not in
+// the very next round), box 2 a day, box 3 two days, box 4 four days, box 5 eight days.
 constexpr int topBox = 5;
 // Seconds from reaching a box until its skill is due again.
 qint64 intervalOf(int box);
@@ -73,6 +74,9 @@ struct SkillState
     Level level() const { return levelOfBox(box); }
     bool isDue(qint64 now) const { return box > 0 && now >= due; }
 };
+
+// Whether a is to be asked before b: the lower box first, then the one with more misses.
+bool weaker(const SkillState &a, const SkillState &b);
 
 // The state of a skill after one more answer at time.
 SkillState answered(const SkillState &state, bool right, qint64 time);

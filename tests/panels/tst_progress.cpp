@@ -157,12 +157,12 @@ private slots:
         PracticeHistory history;
         history.setClock([&clock] { return clock; });
         QVERIFY(history.open(dir.filePath(QStringLiteral("practice.sqlite"))));
-        // Right answers a day, two days, four days apart: one level each.
         const practice::Question q { place ? practice::Kind::Place : practice::Kind::Value,
                                      Circular(function), degrees };
-        const qint64 days[] = { 0, 0, 1, 3, 7 };
+        // Right answers twenty minutes, then a day, two days, four days apart: a box each.
+        const qint64 times[] = { 0, 1200, 1200 + 86400, 1200 + 3 * 86400, 1200 + 7 * 86400 };
         for (int i = 0; i < rights; ++i) {
-            clock = 1'800'000'000 + days[i] * 86400;
+            clock = 1'800'000'000 + times[i];
             history.record(q, QStringLiteral("x"), true);
         }
         OrbelView view;

@@ -9,7 +9,8 @@
 namespace {
 using figure::Circular;
 using mastery::Level;
-constexpr qint64 hour = 60 * 60;
+constexpr qint64 minute = 60;
+constexpr qint64 hour = 60 * minute;
 constexpr qint64 day = 24 * hour;
 constexpr qint64 start = 1'800'000'000; // some time in 2027
 } // namespace
@@ -23,27 +24,29 @@ class TestMastery : public QObject
 private slots:
     void levelsFollowAnswersSpreadOverTime_data()
     {
-        // Each answer is "+" (right) or "-" (missed) at a number of hours after the start.
+        // Each answer is "+" (right) or "-" (missed) at a number of minutes after the start.
         QTest::addColumn<QString>("answers");
         QTest::addColumn<Level>("level");
         QTest::addColumn<qint64>("dueAfterLast");
         QTest::newRow("never answered") << "" << Level::New << qint64(0);
-        QTest::newRow("one right answer is a start") << "+0" << Level::Learning << qint64(0);
+        QTest::newRow("one right answer is a start") << "+0" << Level::Learning << 10 * minute;
         QTest::newRow("right five times in one sitting is still learning")
-            << "+0 +0 +0 +0 +0" << Level::Learning << day;
+            << "+0 +20 +40 +60 +80" << Level::Learning << day - 60 * minute;
+        QTest::newRow("right again at once does not count")
+            << "+0 +5" << Level::Learning << 5 * minute;
         QTest::newRow("right on the next day is familiar")
-            << "+0 +0 +24" << Level::Familiar << 2 * day;
+            << "+0 +20 +1460" << Level::Familiar << 2 * day;
         QTest::newRow("early answers do not count")
-            << "+0 +0 +12 +23" << Level::Learning << day - 23 * hour;
+            << "+0 +20 +740 +1400" << Level::Learning << 60 * minute;
         QTest::newRow("right over a week is mastered")
-            << "+0 +0 +24 +72 +168" << Level::Mastered << 8 * day;
-        QTest::newRow("a miss of a mastered skill drops it to learning")
-            << "+0 +0 +24 +72 +168 -400" << Level::Learning << qint64(0);
+            << "+0 +20 +1460 +4340 +10100" << Level::Mastered << 8 * day;
+        QTest::newRow("a miss of a mastered skill drops it to learning, due at once")
+            << "+0 +20 +1460 +4340 +10100 -24000" << Level::Learning << qint64(0);
         QTest::newRow("mastered and checked again stays mastered")
-            << "+0 +0 +24 +72 +168 +360" << Level::Mastered << 8 * day;
+            << "+0 +20 +1460 +4340 +10100 +21620" << Level::Mastered << 8 * day;
         QTest::newRow("three misses are learning") << "-0 -0 -1" << Level::Learning << qint64(0);
         QTest::newRow("rising again after a miss")
-            << "+0 +0 +24 -30 +30 +31 +55" << Level::Familiar << 2 * day;
+            << "+0 +20 +1460 -1800 +1800 +1801 +3300" << Level::Familiar << 2 * day;
     }
 
     void levelsFollowAnswersSpreadOverTime()
@@ -56,7 +59,7 @@ private slots:
         for (const QString &answer : answers.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             const bool ok = answer.startsWith(QLatin1Char('+'));
             (ok ? right : wrong)++;
-            s = mastery::answered(s, ok, start + answer.mid(1).toLongLong() * hour);
+            s = mastery::answered(s, ok, start + answer.mid(1).toLongLong() * minute);
         }
         QCOMPARE(s.level(), level);
         QCOMPARE(s.right, right);
@@ -111,7 +114,8 @@ private slots:
         // A week of practice behind: many skills learnt, some mastered, and the one missed.
         std::vector<mastery::Attempt> history;
         for (int i = 0; i < mastery::skillCount; i += 2)
-            for (qint64 t : { qint64(0), qint64(0), day, 3 * day, 7 * day })
+            for (qint64 t : { qint64(0), 20 * minute, 20 * minute + day, 20 * minute + 3 * day,
+                              20 * minute + 7 * day })
                 history.push_back({ start + t,
                                     practice::Question { mastery::Skill::fromIndex(i).place
                                                              ? practice::Kind::Place
