@@ -181,6 +181,19 @@ bool PracticeHistory::open(const QString &path)
     m_damagedCopy.clear();
     m_progress = mastery::Progress();
     m_answers = 0;
+    // A history is made with the first answer, so that a program that never practises leaves
+    // nothing behind.
+    m_deferred = !QFileInfo::exists(path) && !QFileInfo(path).isSymLink();
+    if (m_deferred) {
+        emit changed();
+        return true;
+    }
+    return start();
+}
+
+bool PracticeHistory::start()
+{
+    const QString path = m_path;
     const QString file = native(path);
     //: Ends a message that says why the practice history cannot be used.
     const QString notKept = tr("Practice goes on, but your answers are not kept.");
@@ -296,6 +309,10 @@ bool PracticeHistory::record(const practice::Question &question, const QString &
     m_progress.add(attempt);
     ++m_answers;
     bool kept = false;
+    if (m_deferred) {
+        m_deferred = false;
+        start();
+    }
     if (!m_connection.isEmpty()) {
         QSqlDatabase db = QSqlDatabase::database(m_connection, false);
         QSqlQuery q(db);

@@ -27,10 +27,11 @@ public:
     // $XDG_DATA_HOME/unitcircle/practice.sqlite, beside the other data of the desktop's programs.
     static QString defaultPath();
 
-    // Opens the history at path (creating it and its folder when absent) and reads the answers
-    // kept in it. Returns whether answers given now are kept; where not, problem() has said why.
+    // Opens the history at path and reads the answers kept in it; where there is none, it and its
+    // folder are made with the first answer. Returns whether answers given now are kept; where
+    // not, problem() has said why.
     bool open(const QString &path);
-    bool isRecording() const { return !m_connection.isEmpty(); }
+    bool isRecording() const { return m_deferred || !m_connection.isEmpty(); }
     QString path() const { return m_path; }
     // Where a damaged history was moved aside, if it was.
     QString damagedCopy() const { return m_damagedCopy; }
@@ -56,6 +57,8 @@ signals:
 
 private:
     enum class State { Ready, Fresh, Locked, Damaged, Newer, Failed };
+    // Opens the file at m_path, as open() says.
+    bool start();
     State inspect(QString *reason);
     bool createSchema(QString *reason);
     bool load(QString *reason);
@@ -69,4 +72,5 @@ private:
     mastery::Progress m_progress;
     int m_answers = 0;
     bool m_told = false;
+    bool m_deferred = false;
 };

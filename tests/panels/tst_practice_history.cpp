@@ -93,6 +93,8 @@ private slots:
             history.setClock([&clock] { return clock; });
             QSignalSpy told(&history, &PracticeHistory::problem);
             QVERIFY(history.open(path));
+            // Nothing is made before the first answer.
+            QVERIFY(!QFileInfo::exists(QFileInfo(path).absolutePath()));
             const practice::Question missed { practice::Kind::Value, Circular::Secant, -120 };
             for (int i = 0; i < 3; ++i, ++clock)
                 QVERIFY(history.record(missed, QStringLiteral("-1/2"), false));
