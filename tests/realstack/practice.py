@@ -3,9 +3,13 @@
 # the question read in words, value questions answered with the answer buttons' actions, place
 # and find questions by setting the circle view's value and pressing Check; one answer wrong on
 # purpose. Every feedback is heard from the focused button, and the round ends with 9 of 10.
+# Then practice remembers: the skill missed is asked again in the next two rounds and missed each
+# time; the program is ended and started again, its Progress panel names the skill as learning,
+# and the first round asks it again.
 # Usage: practice.py PROGRAM
 import math
 import os
+from fractions import Fraction
 import re
 import signal
 import sys
@@ -42,8 +46,41 @@ def value_of(function, theta):
     return None if abs(c) < 1e-9 else s / c
 
 
+def skill_of(question):
+    """The skill a question practises, as the program counts skills: ("value", function, degrees)
+    or ("place", degrees), the degrees in one turn."""
+    m = re.fullmatch(r"What is the (sine|cosine|tangent) of (.+)\?", question)
+    if m:
+        return ("value", m.group(1), round(math.degrees(angle_of(m.group(2)))) % 360)
+    f = re.fullmatch(r"Move the point to the angle between 0 and 2 pi whose (sine|cosine) is "
+                     r"(.+) and whose (sine|cosine) is (positive|negative)\.", question)
+    if f:
+        given = NAMES[f.group(2)]
+        return ("place", next(d for d in range(0, 360, 15)
+                              if abs(value_of(f.group(1), math.radians(d)) - given) < 1e-6
+                              and (value_of(f.group(3), math.radians(d)) > 1e-9) == (f.group(4) == "positive")))
+    m = re.fullmatch(r"Move the point to (.+)\.", question)
+    return ("place", round(math.degrees(angle_of(m.group(1)))) % 360) if m else None
+
+
+def angle_words(degrees):
+    """240 -> '4 pi over 3', as speech says an angle of the figure in radians."""
+    if degrees == 0:
+        return "0"
+    f = Fraction(degrees, 180)
+    words = "pi" if f.numerator == 1 else "%d pi" % f.numerator
+    return words if f.denominator == 1 else "%s over %d" % (words, f.denominator)
+
+
+def skill_words(skill):
+    """The progress panel's words for a skill: 'sine at 4 pi over 3', 'placing pi over 2'."""
+    if skill[0] == "value":
+        return "%s at %s" % (skill[1], angle_words(skill[2]))
+    return "placing %s" % angle_words(skill[1])
+
+
 def main(program):
-    signal.alarm(150)
+    signal.alarm(240)
     with Stack() as stack:
         config = os.path.join(stack.config_home, "unitcircle")
         os.makedirs(config)
@@ -76,6 +113,7 @@ def main(program):
         pump(1.0)
         kinds = set()
         wrong_done = False
+        missed = None
         for number in range(1, 11):
             score = showing(pyatspi.ROLE_LABEL, "Question ")
             check(score and score[0].name.startswith("Question %d of 10" % number), "question %d is scored: %r"
@@ -86,6 +124,8 @@ def main(program):
             check(question != "" and not any(c in question for c in "\u2215\u2212\u221a\u03c0"),
                   "the question is in words: %r" % question)
             make_wrong = not wrong_done and number >= 3
+            if make_wrong:
+                missed = skill_of(question)
             m = re.fullmatch(r"What is the (sine|cosine|tangent) of (.+)\?", question)
             if m:
                 kinds.add("value")
@@ -153,6 +193,70 @@ def main(program):
         check(over and over[0].name == "Round over: 9 of 10 right",
               "the round ends with 9 of 10: %r" % (over[0].name if over else None))
         check(stack.program.poll() is None, "the program is still running")
+
+        # Practice that remembers.
+        def current_question():
+            return next((n.name for n in walk(app) if n.getRole() == pyatspi.ROLE_LABEL
+                         and (n.name.startswith("What is") or n.name.startswith("Move the point"))
+                         and n.getState().contains(pyatspi.STATE_SHOWING)), "")
+
+        def answer(question, wrong):
+            skill = skill_of(question)
+            if skill[0] == "value":
+                right = value_of(skill[1], math.radians(skill[2]))
+                buttons = [b for b in walk(app) if b.getRole() == pyatspi.ROLE_PUSH_BUTTON
+                           and b.name in NAMES and b.getState().contains(pyatspi.STATE_SHOWING)]
+                def is_right(b):
+                    v = NAMES[b.name]
+                    return (v is None and right is None) or (v is not None and right is not None
+                                                               and abs(v - right) < 1e-6)
+                press(next(b for b in buttons if is_right(b) != wrong))
+            else:
+                target = math.radians(skill[1]) + (math.pi / 2 if wrong else 0.0)
+                view.queryValue().currentValue = target
+                pump(0.3)
+                press(showing(pyatspi.ROLE_PUSH_BUTTON, "Check")[0])
+
+        def miss_when_asked(skill):
+            """Answers the round right until skill is asked, then misses it; True if it was."""
+            for _ in range(10):
+                question = current_question()
+                if not question:
+                    return False
+                if skill_of(question) == skill:
+                    answer(question, True)
+                    return True
+                answer(question, False)
+                press(showing(pyatspi.ROLE_PUSH_BUTTON, "Next")[0])
+            return False
+
+        check(missed is not None, "a skill was missed: %r" % (missed,))
+        for round_number in (2, 3):
+            press(showing(pyatspi.ROLE_PUSH_BUTTON, "New Round")[0])
+            check(miss_when_asked(missed), "round %d asks the missed skill %s again"
+                  % (round_number, skill_words(missed)))
+
+        # Quit and start again: the history was kept.
+        stack.stop_program()
+        with open(os.path.join(config, "unitcircle.conf"), "w") as f:
+            f.write("[General]\nprefs_practice=1\nprefs_progress=1\n")
+        stack.run_program([program])
+        app = find_application(stack)
+        if not check(app is not None, "the program registers again after the restart"):
+            return
+        view = next(n for n in walk(app) if n.getRole() == pyatspi.ROLE_SLIDER)
+        pump(1.0)
+        due = showing(pyatspi.ROLE_LABEL, "Due now")
+        expected = skill_words(missed) + ": learning"
+        check(due and expected in due[0].name,
+              "the progress panel names %r: %r" % (expected, due[0].name if due else None))
+        # The panel shows the sine until another function is chosen: its sixteen angles in words.
+        items = [n.name for n in walk(app) if re.fullmatch(r"sine at .+: (new|learning|familiar|mastered)",
+                                                           n.name or "")]
+        check(len(items) == 16 and (expected in items or missed[:2] != ("value", "sine")),
+              "the list of angles says each in words: %r" % items[:3])
+        check(miss_when_asked(missed), "the first round after the restart asks it")
+        check(stack.program.poll() is None, "the program is still running after the restart")
 
 
 if __name__ == "__main__":
