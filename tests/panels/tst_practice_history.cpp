@@ -255,6 +255,34 @@ private slots:
         }
     }
 
+    void aLockDuringPracticeIsToldOnceAndPassesOver()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("practice.sqlite"));
+        PracticeHistory history;
+        QSignalSpy told(&history, &PracticeHistory::problem);
+        QVERIFY(history.open(path));
+        const practice::Question q { practice::Kind::Place, Circular::Sine, 210 };
+        QVERIFY(history.record(q, QStringLiteral("210"), true));
+        {
+            // Another program takes the file for a while.
+            Peek other(path);
+            QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+            QVERIFY(!history.record(q, QStringLiteral("30"), false));
+            QVERIFY(!history.record(q, QStringLiteral("30"), false));
+            QCOMPARE(told.count(), 1);
+            QVERIFY(told.first().at(0).toString().contains(QStringLiteral("could not be kept")));
+            other.exec(QStringLiteral("ROLLBACK"));
+        }
+        // The mastery counted all three; the file keeps what it could, and takes answers again.
+        QCOMPARE(history.progress().of(*mastery::skillOf(q)).wrong, 2);
+        QVERIFY(history.record(q, QStringLiteral("210"), true));
+        QCOMPARE(told.count(), 1);
+        PracticeHistory again;
+        QVERIFY(again.open(path));
+        QCOMPARE(again.answerCount(), 2);
+    }
+
     void theExportCountsTheAnswers()
     {
         mastery::Progress progress;
