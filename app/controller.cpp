@@ -3,10 +3,10 @@
 // forces the preferences to storage.
 #include "app/controller.h"
 
-#include "graph/graph_view.h"
+#include "sound/sound_controller.h"
 #include "platform/preferences.h"
 #include "platform/workspace.h"
-#include "sound/sound_controller.h"
+#include "graph/graph_view.h"
 #include "view/orbel_view.h"
 
 #include <QAbstractButton>

@@ -4,13 +4,13 @@
 #include "app/controller.h"
 #include "app/views_layout.h"
 #include "app/window_geometry.h"
-#include "graph/graph_view.h"
+#include "sound/sound_controller.h"
+#include "ui_mainwindow.h"
 #include "panels/angle_field.h"
+#include "graph/graph_view.h"
 #include "panels/practice_panel.h"
 #include "panels/progress_panel.h"
 #include "panels/values_panel.h"
-#include "sound/sound_controller.h"
-#include "ui_mainwindow.h"
 
 #include <QActionGroup>
 #include <QEvent>

@@ -4,8 +4,8 @@
 
 #include "panels/practice_history.h"
 #include "platform/accessibility_events.h"
-#include "trig/spoken_words.h"
 #include "view/orbel_view.h"
+#include "trig/spoken_words.h"
 
 #include <QAccessible>
 #include <QApplication>
