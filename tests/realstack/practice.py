@@ -4,14 +4,16 @@
 # and find questions by setting the circle view's value and pressing Check; one answer wrong on
 # purpose. Every feedback is heard from the focused button, and the round ends with 9 of 10.
 # Then practice remembers: the skill missed is asked again in the next two rounds and missed each
-# time; the program is ended and started again, its Progress panel names the skill as learning,
-# and the first round asks it again.
+# time; the program is killed (SIGKILL) mid-round and its history holds a row for every answer
+# given; started again, its Progress panel names the skill as learning, and the first round asks
+# it again.
 # Usage: practice.py PROGRAM
 import math
 import os
 from fractions import Fraction
 import re
 import signal
+import sqlite3
 import sys
 import time
 
@@ -217,12 +219,15 @@ def main(program):
                 pump(0.3)
                 press(showing(pyatspi.ROLE_PUSH_BUTTON, "Check")[0])
 
+        given = [10]
+
         def miss_when_asked(skill):
             """Answers the round right until skill is asked, then misses it; True if it was."""
             for _ in range(10):
                 question = current_question()
                 if not question:
                     return False
+                given[0] += 1
                 if skill_of(question) == skill:
                     answer(question, True)
                     return True
@@ -236,8 +241,17 @@ def main(program):
             check(miss_when_asked(missed), "round %d asks the missed skill %s again"
                   % (round_number, skill_words(missed)))
 
-        # Quit and start again: the history was kept.
-        stack.stop_program()
+        # Killed in the middle of the round, with no chance to close anything: every answer given
+        # is a row of the history.
+        os.killpg(stack.program.pid, signal.SIGKILL)
+        stack.program.wait()
+        database = sqlite3.connect(os.path.join(stack.data_home, "unitcircle", "practice.sqlite"))
+        rows = database.execute("SELECT count(*), sum(1 - right) FROM answers").fetchone()
+        database.close()
+        check(rows[0] == given[0] and rows[1] == 3,
+              "the history holds the %d answers given, 3 of them missed: %r" % (given[0], rows))
+
+        # Started again: the history was kept.
         with open(os.path.join(config, "unitcircle.conf"), "w") as f:
             f.write("[General]\nprefs_practice=1\nprefs_progress=1\n")
         stack.run_program([program])
