@@ -35,6 +35,7 @@ const QString angleUnitKey = QStringLiteral("prefs_angleUnit");
 const QString graphKey = QStringLiteral("prefs_graph");
 const QString valuesKey = QStringLiteral("prefs_values");
 const QString practiceKey = QStringLiteral("prefs_practice");
+const QString progressKey = QStringLiteral("prefs_progress");
 const QString soundKey = QStringLiteral("prefs_sound");
 
 // The graph's curves: cosine and sine are drawn until the user says otherwise, the tangent only
@@ -132,6 +133,11 @@ void Controller::awakeFromNib()
         practicePanel->setVisible(practiceShown);
     if (practice)
         practice->setChecked(practiceShown);
+    const bool progressShown = defaults.integerForKey(progressKey) == 1;
+    if (progressPanel)
+        progressPanel->setVisible(progressShown);
+    if (progress)
+        progress->setChecked(progressShown);
 
     // Last, so that restoring the angle unit above sounds nothing. A code the menu does not
     // know is sound off.
@@ -208,6 +214,14 @@ void Controller::showPractice(QObject *)
             panel->focusAnswer();
     }
     platform::Preferences::standard().setInteger(s, practiceKey);
+}
+
+void Controller::showProgress(QObject *)
+{
+    const int s = progress && progress->isChecked() ? 1 : 0;
+    if (progressPanel)
+        progressPanel->setVisible(s == 1);
+    platform::Preferences::standard().setInteger(s, progressKey);
 }
 
 void Controller::showCurve(QAbstractButton *sender)
@@ -343,6 +357,18 @@ void Controller::reportPreferencesProblem(const platform::PreferencesProblem &pr
         delete box;
         return;
     }
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    // Found while the window is still being made: shown once it is.
+    QTimer::singleShot(0, box, [box] { box->open(); });
+}
+
+void Controller::reportPracticeHistoryProblem(const QString &text, const QString &details)
+{
+    auto *box
+        = new QMessageBox(QMessageBox::Warning, tr("Unit Circle"), text, QMessageBox::Ok, window);
+    box->setInformativeText(details);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
     // Found while the window is still being made: shown once it is.

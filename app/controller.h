@@ -12,6 +12,7 @@ struct PreferencesProblem;
 
 class GraphView;
 class OrbelView;
+class PracticeHistory;
 class QAbstractButton;
 class QAction;
 class QActionGroup;
@@ -46,6 +47,10 @@ public:
     // The practice panel and the menu command that shows it.
     QAction *practice = nullptr;
     QWidget *practicePanel = nullptr;
+    // The progress panel and its command, and the practice history it shows (set by main).
+    QAction *progress = nullptr;
+    QWidget *progressPanel = nullptr;
+    PracticeHistory *practiceHistory = nullptr;
     // View ▸ Sound: its choices (each action's data is its code) and the sound they choose.
     QActionGroup *sound = nullptr;
     SoundController *soundController = nullptr;
@@ -63,6 +68,8 @@ public:
     void savePreferencesAtQuit();
     // The message that says the choices could not be read or written, naming the file and why.
     void reportPreferencesProblem(const platform::PreferencesProblem &problem);
+    // The message that says why practice answers are not kept (sent once by the history).
+    void reportPracticeHistoryProblem(const QString &text, const QString &details);
 
     // The integer a check box stands for: 1 on, 0 off (not Qt::Checked's 2).
     static int stateOf(const QAbstractButton *box);
@@ -76,6 +83,11 @@ public slots:
     void showCurve(QAbstractButton *sender);
     void showValues(QAbstractButton *sender);
     void showPractice(QObject *sender = nullptr);
+    void showProgress(QObject *sender = nullptr);
+    // In app/progress_commands.cpp: the progress per skill to a CSV file chosen by the user, and
+    // every answer forgotten after the user agrees.
+    void exportProgress(QObject *sender = nullptr);
+    void resetProgress(QObject *sender = nullptr);
     // The function that the tone follows, or none.
     void chooseSound(QActionGroup *sender);
     void showReadMe(QObject *sender = nullptr);
@@ -93,6 +105,8 @@ public:
     // attached to the window. Returns whether the file was written.
     bool exportFigureTo(const QString &path);
     bool exportGraphTo(const QString &path);
+    // Writes the progress as CSV to path; a failure is shown as for the figure.
+    bool exportProgressTo(const QString &path);
 
 protected:
     // The controller is the window's delegate: it answers the window's close request.

@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/translations.h"
 #include "app/window_geometry.h"
+#include "panels/practice_history.h"
 #include "platform/accessibility_properties.h"
 #include "view/orbel_view.h"
 
@@ -31,6 +32,15 @@ int main(int argc, char *argv[])
     Controller controller;
     bindController(controller, window);
     controller.awakeFromNib();
+
+    // Every practice answer kept in $XDG_DATA_HOME/unitcircle/; where it cannot be, practice goes
+    // on and the user is told once.
+    PracticeHistory history;
+    QObject::connect(&history, &PracticeHistory::problem, &controller,
+                     &Controller::reportPracticeHistoryProblem);
+    history.open(PracticeHistory::defaultPath());
+    controller.practiceHistory = &history;
+    window.setPracticeHistory(&history);
 
     // The size and place it was left in, or one that fits the screen, with the graph as restored.
     window.placement()->restore();

@@ -9,6 +9,7 @@
 #include "panels/angle_field.h"
 #include "graph/graph_view.h"
 #include "panels/practice_panel.h"
+#include "panels/progress_panel.h"
 #include "panels/values_panel.h"
 
 #include <QActionGroup>
@@ -63,6 +64,8 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_ui->practicePanel, &PracticePanel::placeQuestionOpen, m_ui->angleField,
             &QWidget::setDisabled);
     m_ui->practicePanel->installEventFilter(this);
+    m_ui->progressPanel->setOrbelView(m_ui->orbelView);
+    m_ui->progressPanel->installEventFilter(this);
 
     // The two views share the height the controls leave, the graph by a third of it.
     QLayoutItem *figure = m_ui->mainLayout->takeAt(0);
@@ -150,6 +153,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         }
     }
     QWidget *beside = watched == m_ui->valuesPanel || watched == m_ui->practicePanel
+            || watched == m_ui->progressPanel
         ? static_cast<QWidget *>(watched)
         : nullptr;
     if (beside && (shown || event->type() == QEvent::HideToParent)) {
@@ -236,6 +240,27 @@ QAction *MainWindow::practiceAction() const
 {
     return m_ui->actionPractice;
 }
+ProgressPanel *MainWindow::progressPanel() const
+{
+    return m_ui->progressPanel;
+}
+QAction *MainWindow::progressAction() const
+{
+    return m_ui->actionProgress;
+}
+QAction *MainWindow::exportProgressAction() const
+{
+    return m_ui->actionExportProgress;
+}
+QAction *MainWindow::resetProgressAction() const
+{
+    return m_ui->actionResetProgress;
+}
+void MainWindow::setPracticeHistory(PracticeHistory *history)
+{
+    m_ui->practicePanel->setHistory(history);
+    m_ui->progressPanel->setHistory(history);
+}
 QAction *MainWindow::printAction() const
 {
     return m_ui->actionPrint;
@@ -314,6 +339,8 @@ void bindController(Controller &controller, MainWindow &window)
     controller.valuesPanel = window.valuesPanel();
     controller.practice = window.practiceAction();
     controller.practicePanel = window.practicePanel();
+    controller.progress = window.progressAction();
+    controller.progressPanel = window.progressPanel();
     controller.sound = window.sound();
     controller.soundController = window.soundController();
 
@@ -347,6 +374,10 @@ void bindController(Controller &controller, MainWindow &window)
         if (!c->isRestoring())
             c->showPractice();
     });
+    QObject::connect(window.progressAction(), &QAction::toggled, c, [c] {
+        if (!c->isRestoring())
+            c->showProgress();
+    });
     for (QAbstractButton *box : { window.graphCos(), window.graphSin(), window.graphTan() }) {
         QObject::connect(box, &QAbstractButton::toggled, c, [c, box] {
             if (!c->isRestoring())
@@ -366,6 +397,10 @@ void bindController(Controller &controller, MainWindow &window)
     QObject::connect(window.exportGraphAction(), &QAction::triggered, c, [c] { c->exportGraph(); });
     QObject::connect(window.printGraphAction(), &QAction::triggered, c, [c] { c->printGraph(); });
     QObject::connect(window.copyAction(), &QAction::triggered, c, [c] { c->copyFigure(); });
+    QObject::connect(window.exportProgressAction(), &QAction::triggered, c,
+                     [c] { c->exportProgress(); });
+    QObject::connect(window.resetProgressAction(), &QAction::triggered, c,
+                     [c] { c->resetProgress(); });
     QObject::connect(window.readMeAction(), &QAction::triggered, c, [c] { c->showReadMe(); });
     QObject::connect(window.webSiteAction(), &QAction::triggered, c, [c] { c->marvoSoftware(); });
     // Quitting closes the window, which asks the controller as every close does.

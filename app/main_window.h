@@ -11,7 +11,9 @@ class AngleField;
 class Controller;
 class GraphView;
 class OrbelView;
+class PracticeHistory;
 class PracticePanel;
+class ProgressPanel;
 class ValuesPanel;
 class QAction;
 class QActionGroup;
@@ -57,6 +59,14 @@ public:
     // The practice panel beside the figure and its command.
     PracticePanel *practicePanel() const;
     QAction *practiceAction() const;
+    // The progress panel beside the figure and its command; File ▸ Export Progress… and Reset
+    // Progress….
+    ProgressPanel *progressPanel() const;
+    QAction *progressAction() const;
+    QAction *exportProgressAction() const;
+    QAction *resetProgressAction() const;
+    // The history that practice records in and progress shows; not owned.
+    void setPracticeHistory(PracticeHistory *history);
     QAction *printAction() const;
     QAction *exportAction() const;
     QAction *exportGraphAction() const;

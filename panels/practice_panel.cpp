@@ -2,6 +2,7 @@
 // it shows, and a wrong place is corrected by setting the view's angle, so the student sees it.
 #include "panels/practice_panel.h"
 
+#include "panels/practice_history.h"
 #include "platform/accessibility_events.h"
 #include "view/orbel_view.h"
 #include "trig/spoken_words.h"
@@ -87,6 +88,20 @@ void PracticePanel::setOrbelView(OrbelView *view)
     releaseFigure();
     m_view = view;
     showQuestion();
+}
+
+void PracticePanel::setHistory(PracticeHistory *history)
+{
+    m_history = history;
+    // A round not yet begun is drawn again, aimed by what the history knows.
+    if (m_current == 0 && !m_answered)
+        newRound();
+}
+
+void PracticePanel::record(const practice::Question &question, const QString &given, bool right)
+{
+    if (m_history)
+        m_history->record(question, given, right);
 }
 
 void PracticePanel::changeEvent(QEvent *event)
@@ -338,7 +353,9 @@ void PracticePanel::announce(const QString &spoken, QPushButton *next)
 
 void PracticePanel::newRound()
 {
-    m_round = practice::makeRound(m_random, &m_deck);
+    m_round = m_history ? mastery::drawRound(m_history->progress(), m_history->now(), m_random,
+                                             &m_deck)
+                        : practice::makeRound(m_random, &m_deck);
     m_current = 0;
     m_right = 0;
     m_missedShown.clear();
@@ -556,6 +573,7 @@ void PracticePanel::answer(int index)
     if (q.kind != practice::Kind::Value || index < 0 || index >= int(answers.size()))
         return;
     const int right = practice::rightAnswer(q);
+    record(q, mastery::answerCode(answers[size_t(index)]), index == right);
     mark(index, right);
     if (index != right && m_view)
         // The angle asked about, on the circle, for its reference angle to be drawn.
@@ -571,6 +589,7 @@ void PracticePanel::check()
     if (q.kind == practice::Kind::Value)
         return;
     const bool right = practice::placedRight(q, m_view->theta());
+    record(q, mastery::placeCode(m_view->theta()), right);
     // Where the point was, named as the figure names it, before it is moved.
     const QString label = m_view->displayTheta().trimmed();
     const Text given { label, speech::angle(label, m_view->angleUnit()) };

@@ -4,6 +4,7 @@
 // it through the button that has the focus, so that the user need not move.
 #pragma once
 
+#include "trig/mastery.h"
 #include "trig/practice.h"
 
 #include <QPointer>
@@ -12,6 +13,7 @@
 #include <random>
 
 class OrbelView;
+class PracticeHistory;
 class QLabel;
 class QPushButton;
 
@@ -24,6 +26,9 @@ public:
 
     // The circle view whose point place and find questions are answered with; not owned.
     void setOrbelView(OrbelView *view);
+    // Where every answer is kept and whose mastery aims each new round; not owned. Without one
+    // rounds are drawn at random and nothing is kept.
+    void setHistory(PracticeHistory *history);
 
     void newRound();
     // New Round as its button asks for it: a round that has answers is not thrown away unasked.
@@ -86,8 +91,10 @@ private:
     void set(QLabel *label, const Text &text);
     void announce(const QString &spoken, QPushButton *next = nullptr);
     void retranslate();
+    void record(const practice::Question &question, const QString &given, bool right);
 
     QPointer<OrbelView> m_view;
+    QPointer<PracticeHistory> m_history;
     std::mt19937 m_random;
     std::vector<practice::Question> m_round;
     int m_current = 0;

@@ -7,6 +7,8 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-svg-dev
+  # Practice history: every answer kept in an SQLite database through Qt SQL's driver.
+  libqt6sql6-sqlite
   # Sound: the tone plays through the desktop's sound server with libpulse; the sound test starts a
   # PulseAudio server of its own, records it with parec and measures the pitch with numpy.
   libpulse-dev pulseaudio pulseaudio-utils python3-numpy

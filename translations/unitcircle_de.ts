@@ -196,6 +196,41 @@
         <extracomment>%1 is the name of the printer, or of the file printed to.</extracomment>
         <translation>Auf „%1“ wurde nichts gedruckt.</translation>
     </message>
+    <message>
+        <source>Export Progress</source>
+        <translation>Fortschritt exportieren</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <extracomment>The file type of an exported progress, for a spreadsheet.</extracomment>
+        <translation>CSV-Tabelle (*.csv)</translation>
+    </message>
+    <message>
+        <source>Unit Circle progress.csv</source>
+        <extracomment>The file name that the export dialog proposes for the progress.</extracomment>
+        <translation>Einheitskreis-Fortschritt.csv</translation>
+    </message>
+    <message>
+        <source>Reset Progress</source>
+        <translation>Fortschritt zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Forget every answer you have given in practice?</source>
+        <translation>Alle Antworten vergessen, die Sie beim Üben gegeben haben?</translation>
+    </message>
+    <message>
+        <source>All skills start again as new. This cannot be undone; export your progress first to keep it.</source>
+        <translation>Alle Fertigkeiten beginnen wieder als neu. Das lässt sich nicht rückgängig machen; exportieren Sie Ihren Fortschritt zuerst, um ihn zu behalten.</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <extracomment>The button that clears the practice history.</extracomment>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Your practice history could not be cleared. Nothing was forgotten.</source>
+        <translation>Ihr Übungsverlauf konnte nicht gelöscht werden. Es wurde nichts vergessen.</translation>
+    </message>
 </context>
 <context>
     <name>FigureExport</name>
@@ -459,6 +494,21 @@
         <comment>View menu: the point goes once round the circle with the tone. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
         <translation>Eine Umdrehung an&amp;hören</translation>
     </message>
+    <message>
+        <source>Pr&amp;ogress</source>
+        <comment>The &amp; marks the letter of the Alt key; all letters of the window must differ</comment>
+        <translation>F&amp;ortschritt</translation>
+    </message>
+    <message>
+        <source>Export Pr&amp;ogress…</source>
+        <comment>File menu: writes the progress per skill to a CSV file for a teacher. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>F&amp;ortschritt exportieren…</translation>
+    </message>
+    <message>
+        <source>Rese&amp;t Progress…</source>
+        <comment>File menu: forgets every answer kept, after asking. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>Fortschri&amp;tt zurücksetzen…</translation>
+    </message>
 </context>
 <context>
     <name>OrbelView</name>
@@ -527,6 +577,82 @@
         <source>%1 degrees</source>
         <comment>with decimals</comment>
         <translation>%1 Grad</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeHistory</name>
+    <message>
+        <source>it is not a practice history</source>
+        <translation>es ist kein Übungsverlauf</translation>
+    </message>
+    <message>
+        <source>Practice goes on, but your answers are not kept.</source>
+        <extracomment>Ends a message that says why the practice history cannot be used.</extracomment>
+        <translation>Sie können weiter üben, aber Ihre Antworten werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Your practice history could not be opened.</source>
+        <translation>Ihr Übungsverlauf konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The folder “%1” could not be made.</source>
+        <extracomment>%1 is the full path of the practice history&apos;s folder.</extracomment>
+        <translation>Der Ordner „%1“ konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a file.</source>
+        <extracomment>%1 is the full path of the practice history.</extracomment>
+        <translation>„%1“ ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>“%1”: %2.</source>
+        <extracomment>%1 is the full path of the practice history, %2 the reason.</extracomment>
+        <translation>„%1“: %2.</translation>
+    </message>
+    <message>
+        <source>Your practice history is in use.</source>
+        <translation>Ihr Übungsverlauf wird gerade verwendet.</translation>
+    </message>
+    <message>
+        <source>Another program holds “%1”.</source>
+        <extracomment>%1 is the full path of the practice history.</extracomment>
+        <translation>Ein anderes Programm hält „%1“ gesperrt.</translation>
+    </message>
+    <message>
+        <source>Your practice history was written by a newer version of Unit Circle.</source>
+        <translation>Ihr Übungsverlauf wurde von einer neueren Version von Einheitskreis geschrieben.</translation>
+    </message>
+    <message>
+        <source>“%1” is left as it is.</source>
+        <extracomment>%1 is the full path of the practice history.</extracomment>
+        <translation>„%1“ bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Your practice history is damaged.</source>
+        <translation>Ihr Übungsverlauf ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be moved aside: %2.</source>
+        <extracomment>%1 is the full path of the practice history, %2 the reason.</extracomment>
+        <translation>„%1“ konnte nicht beiseitegelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read. It is kept as “%2”, and a new history is started.</source>
+        <extracomment>%1 is the full path of the practice history, %2 where the damaged one was kept.</extracomment>
+        <translation>„%1“ konnte nicht gelesen werden. Die Datei wird als „%2“ aufbewahrt, und ein neuer Verlauf wird begonnen.</translation>
+    </message>
+    <message>
+        <source>Your answer could not be kept.</source>
+        <translation>Ihre Antwort konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be written: %2.</source>
+        <extracomment>%1 is the full path of the practice history, %2 the reason.</extracomment>
+        <translation>„%1“ kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Practice goes on, but the answers you give now may not be kept.</source>
+        <translation>Sie können weiter üben, aber die Antworten, die Sie jetzt geben, werden womöglich nicht gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -803,6 +929,179 @@
     <message>
         <source>Go On with This Round</source>
         <translation>Diese Runde fortsetzen</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressPanel</name>
+    <message>
+        <source>Progress</source>
+        <extracomment>The title of the progress panel.</extracomment>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Sine</source>
+        <translation>Sinus</translation>
+    </message>
+    <message>
+        <source>Cosine</source>
+        <translation>Kosinus</translation>
+    </message>
+    <message>
+        <source>Tangent</source>
+        <translation>Tangens</translation>
+    </message>
+    <message>
+        <source>Cotangent</source>
+        <translation>Kotangens</translation>
+    </message>
+    <message>
+        <source>Secant</source>
+        <translation>Sekans</translation>
+    </message>
+    <message>
+        <source>Cosecant</source>
+        <translation>Kosekans</translation>
+    </message>
+    <message>
+        <source>Placing angles</source>
+        <extracomment>The choice of the progress panel that shows where the angles lie.</extracomment>
+        <translation>Winkel einzeichnen</translation>
+    </message>
+    <message>
+        <source>Progress of</source>
+        <extracomment>The accessible name of the progress panel&apos;s choice of function.</extracomment>
+        <translation>Fortschritt bei</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <extracomment>A skill never practised.</extracomment>
+        <translation>neu</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>wird gelernt</translation>
+    </message>
+    <message>
+        <source>familiar</source>
+        <translation>vertraut</translation>
+    </message>
+    <message>
+        <source>mastered</source>
+        <translation>beherrscht</translation>
+    </message>
+    <message>
+        <source>placing %1</source>
+        <extracomment>A skill in the progress panel: placing an angle on the circle, &quot;placing 3π∕2&quot;.</extracomment>
+        <translation>%1 einzeichnen</translation>
+    </message>
+    <message>
+        <source>sin %1</source>
+        <translation>sin %1</translation>
+    </message>
+    <message>
+        <source>cos %1</source>
+        <translation>cos %1</translation>
+    </message>
+    <message>
+        <source>tan %1</source>
+        <translation>tan %1</translation>
+    </message>
+    <message>
+        <source>cot %1</source>
+        <translation>cot %1</translation>
+    </message>
+    <message>
+        <source>sec %1</source>
+        <translation>sec %1</translation>
+    </message>
+    <message>
+        <source>csc %1</source>
+        <translation>csc %1</translation>
+    </message>
+    <message>
+        <source>sine at %1</source>
+        <extracomment>A skill in the progress panel read aloud: &quot;sine at 2 pi over 3&quot;.</extracomment>
+        <translation>Sinus bei %1</translation>
+    </message>
+    <message>
+        <source>cosine at %1</source>
+        <translation>Kosinus bei %1</translation>
+    </message>
+    <message>
+        <source>tangent at %1</source>
+        <translation>Tangens bei %1</translation>
+    </message>
+    <message>
+        <source>cotangent at %1</source>
+        <translation>Kotangens bei %1</translation>
+    </message>
+    <message>
+        <source>secant at %1</source>
+        <translation>Sekans bei %1</translation>
+    </message>
+    <message>
+        <source>cosecant at %1</source>
+        <translation>Kosekans bei %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A skill and its level read aloud: &quot;sine at 2 pi over 3: mastered&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 right, %2 wrong</source>
+        <translation>%1 richtig, %2 falsch</translation>
+    </message>
+    <message>
+        <source>sin</source>
+        <translation>sin</translation>
+    </message>
+    <message>
+        <source>cos</source>
+        <translation>cos</translation>
+    </message>
+    <message>
+        <source>tan</source>
+        <translation>tan</translation>
+    </message>
+    <message>
+        <source>cot</source>
+        <translation>cot</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>sec</translation>
+    </message>
+    <message>
+        <source>csc</source>
+        <translation>csc</translation>
+    </message>
+    <message>
+        <source>place</source>
+        <extracomment>Short for placing angles, in the progress panel&apos;s table of counts.</extracomment>
+        <translation>Lage</translation>
+    </message>
+    <message>
+        <source>%1: %2 mastered, %3 familiar, %4 learning, %5 new</source>
+        <extracomment>The levels counted for one function, read aloud: &quot;Sine: 3 mastered, 2 familiar, 5 learning, 6 new&quot;.</extracomment>
+        <translation>%1: %2 beherrscht, %3 vertraut, %4 werden gelernt, %5 neu</translation>
+    </message>
+    <message>
+        <source>Nothing is due now.</source>
+        <translation>Gerade ist nichts fällig.</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <extracomment>After the skills named as due: &quot;and 4 more&quot;.</extracomment>
+        <translation>
+            <numerusform>und %n weitere</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Due now (%1): %2</source>
+        <extracomment>What the next rounds ask first: &quot;Due now (3): sec 4π∕3 (learning), …&quot;.</extracomment>
+        <translation>Jetzt fällig (%1): %2</translation>
     </message>
 </context>
 <context>

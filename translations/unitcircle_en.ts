@@ -12,4 +12,15 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>ProgressPanel</name>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <extracomment>After the skills named as due: &quot;and 4 more&quot;.</extracomment>
+        <translation>
+            <numerusform>and %n more</numerusform>
+            <numerusform>and %n more</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

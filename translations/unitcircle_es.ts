@@ -196,6 +196,41 @@
         <extracomment>%1 is the name of the printer, or of the file printed to.</extracomment>
         <translation>No se imprimió nada en «%1».</translation>
     </message>
+    <message>
+        <source>Export Progress</source>
+        <translation>Exportar progreso</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <extracomment>The file type of an exported progress, for a spreadsheet.</extracomment>
+        <translation>Tabla CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Unit Circle progress.csv</source>
+        <extracomment>The file name that the export dialog proposes for the progress.</extracomment>
+        <translation>Circunferencia unitaria - progreso.csv</translation>
+    </message>
+    <message>
+        <source>Reset Progress</source>
+        <translation>Restablecer progreso</translation>
+    </message>
+    <message>
+        <source>Forget every answer you have given in practice?</source>
+        <translation>¿Olvidar todas las respuestas que ha dado en la práctica?</translation>
+    </message>
+    <message>
+        <source>All skills start again as new. This cannot be undone; export your progress first to keep it.</source>
+        <translation>Todas las destrezas vuelven a empezar como nuevas. Esto no se puede deshacer; exporte antes su progreso para conservarlo.</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <extracomment>The button that clears the practice history.</extracomment>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Your practice history could not be cleared. Nothing was forgotten.</source>
+        <translation>No se pudo borrar su historial de práctica. No se ha olvidado nada.</translation>
+    </message>
 </context>
 <context>
     <name>FigureExport</name>
@@ -459,6 +494,21 @@
         <comment>View menu: the point goes once round the circle with the tone. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
         <translation>&amp;Escuchar una vuelta</translation>
     </message>
+    <message>
+        <source>Pr&amp;ogress</source>
+        <comment>The &amp; marks the letter of the Alt key; all letters of the window must differ</comment>
+        <translation>Pr&amp;ogreso</translation>
+    </message>
+    <message>
+        <source>Export Pr&amp;ogress…</source>
+        <comment>File menu: writes the progress per skill to a CSV file for a teacher. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>Exportar pr&amp;ogreso…</translation>
+    </message>
+    <message>
+        <source>Rese&amp;t Progress…</source>
+        <comment>File menu: forgets every answer kept, after asking. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>Res&amp;tablecer progreso…</translation>
+    </message>
 </context>
 <context>
     <name>OrbelView</name>
@@ -527,6 +577,82 @@
         <source>%1 degrees</source>
         <comment>with decimals</comment>
         <translation>%1 grados</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeHistory</name>
+    <message>
+        <source>it is not a practice history</source>
+        <translation>no es un historial de práctica</translation>
+    </message>
+    <message>
+        <source>Practice goes on, but your answers are not kept.</source>
+        <extracomment>Ends a message that says why the practice history cannot be used.</extracomment>
+        <translation>Puede seguir practicando, pero sus respuestas no se guardan.</translation>
+    </message>
+    <message>
+        <source>Your practice history could not be opened.</source>
+        <translation>No se pudo abrir su historial de práctica.</translation>
+    </message>
+    <message>
+        <source>The folder “%1” could not be made.</source>
+        <extracomment>%1 is the full path of the practice history&apos;s folder.</extracomment>
+        <translation>No se pudo crear la carpeta «%1».</translation>
+    </message>
+    <message>
+        <source>“%1” is not a file.</source>
+        <extracomment>%1 is the full path of the practice history.</extracomment>
+        <translation>«%1» no es un archivo.</translation>
+    </message>
+    <message>
+        <source>“%1”: %2.</source>
+        <extracomment>%1 is the full path of the practice history, %2 the reason.</extracomment>
+        <translation>«%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Your practice history is in use.</source>
+        <translation>Su historial de práctica está en uso.</translation>
+    </message>
+    <message>
+        <source>Another program holds “%1”.</source>
+        <extracomment>%1 is the full path of the practice history.</extracomment>
+        <translation>Otro programa tiene bloqueado «%1».</translation>
+    </message>
+    <message>
+        <source>Your practice history was written by a newer version of Unit Circle.</source>
+        <translation>Su historial de práctica fue escrito por una versión más reciente de Circunferencia unitaria.</translation>
+    </message>
+    <message>
+        <source>“%1” is left as it is.</source>
+        <extracomment>%1 is the full path of the practice history.</extracomment>
+        <translation>«%1» se deja tal como está.</translation>
+    </message>
+    <message>
+        <source>Your practice history is damaged.</source>
+        <translation>Su historial de práctica está dañado.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be moved aside: %2.</source>
+        <extracomment>%1 is the full path of the practice history, %2 the reason.</extracomment>
+        <translation>No se pudo apartar «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read. It is kept as “%2”, and a new history is started.</source>
+        <extracomment>%1 is the full path of the practice history, %2 where the damaged one was kept.</extracomment>
+        <translation>No se pudo leer «%1». Se conserva como «%2» y se empieza un historial nuevo.</translation>
+    </message>
+    <message>
+        <source>Your answer could not be kept.</source>
+        <translation>No se pudo guardar su respuesta.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be written: %2.</source>
+        <extracomment>%1 is the full path of the practice history, %2 the reason.</extracomment>
+        <translation>No se puede escribir «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Practice goes on, but the answers you give now may not be kept.</source>
+        <translation>Puede seguir practicando, pero es posible que las respuestas que dé ahora no se guarden.</translation>
     </message>
 </context>
 <context>
@@ -803,6 +929,179 @@
     <message>
         <source>Go On with This Round</source>
         <translation>Seguir con esta ronda</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressPanel</name>
+    <message>
+        <source>Progress</source>
+        <extracomment>The title of the progress panel.</extracomment>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Sine</source>
+        <translation>Seno</translation>
+    </message>
+    <message>
+        <source>Cosine</source>
+        <translation>Coseno</translation>
+    </message>
+    <message>
+        <source>Tangent</source>
+        <translation>Tangente</translation>
+    </message>
+    <message>
+        <source>Cotangent</source>
+        <translation>Cotangente</translation>
+    </message>
+    <message>
+        <source>Secant</source>
+        <translation>Secante</translation>
+    </message>
+    <message>
+        <source>Cosecant</source>
+        <translation>Cosecante</translation>
+    </message>
+    <message>
+        <source>Placing angles</source>
+        <extracomment>The choice of the progress panel that shows where the angles lie.</extracomment>
+        <translation>Situar ángulos</translation>
+    </message>
+    <message>
+        <source>Progress of</source>
+        <extracomment>The accessible name of the progress panel&apos;s choice of function.</extracomment>
+        <translation>Progreso en</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <extracomment>A skill never practised.</extracomment>
+        <translation>nuevo</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>en aprendizaje</translation>
+    </message>
+    <message>
+        <source>familiar</source>
+        <translation>familiar</translation>
+    </message>
+    <message>
+        <source>mastered</source>
+        <translation>dominado</translation>
+    </message>
+    <message>
+        <source>placing %1</source>
+        <extracomment>A skill in the progress panel: placing an angle on the circle, &quot;placing 3π∕2&quot;.</extracomment>
+        <translation>situar %1</translation>
+    </message>
+    <message>
+        <source>sin %1</source>
+        <translation>sen %1</translation>
+    </message>
+    <message>
+        <source>cos %1</source>
+        <translation>cos %1</translation>
+    </message>
+    <message>
+        <source>tan %1</source>
+        <translation>tan %1</translation>
+    </message>
+    <message>
+        <source>cot %1</source>
+        <translation>cot %1</translation>
+    </message>
+    <message>
+        <source>sec %1</source>
+        <translation>sec %1</translation>
+    </message>
+    <message>
+        <source>csc %1</source>
+        <translation>csc %1</translation>
+    </message>
+    <message>
+        <source>sine at %1</source>
+        <extracomment>A skill in the progress panel read aloud: &quot;sine at 2 pi over 3&quot;.</extracomment>
+        <translation>seno de %1</translation>
+    </message>
+    <message>
+        <source>cosine at %1</source>
+        <translation>coseno de %1</translation>
+    </message>
+    <message>
+        <source>tangent at %1</source>
+        <translation>tangente de %1</translation>
+    </message>
+    <message>
+        <source>cotangent at %1</source>
+        <translation>cotangente de %1</translation>
+    </message>
+    <message>
+        <source>secant at %1</source>
+        <translation>secante de %1</translation>
+    </message>
+    <message>
+        <source>cosecant at %1</source>
+        <translation>cosecante de %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A skill and its level read aloud: &quot;sine at 2 pi over 3: mastered&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 right, %2 wrong</source>
+        <translation>%1 correctas, %2 incorrectas</translation>
+    </message>
+    <message>
+        <source>sin</source>
+        <translation>sen</translation>
+    </message>
+    <message>
+        <source>cos</source>
+        <translation>cos</translation>
+    </message>
+    <message>
+        <source>tan</source>
+        <translation>tan</translation>
+    </message>
+    <message>
+        <source>cot</source>
+        <translation>cot</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>sec</translation>
+    </message>
+    <message>
+        <source>csc</source>
+        <translation>csc</translation>
+    </message>
+    <message>
+        <source>place</source>
+        <extracomment>Short for placing angles, in the progress panel&apos;s table of counts.</extracomment>
+        <translation>situar</translation>
+    </message>
+    <message>
+        <source>%1: %2 mastered, %3 familiar, %4 learning, %5 new</source>
+        <extracomment>The levels counted for one function, read aloud: &quot;Sine: 3 mastered, 2 familiar, 5 learning, 6 new&quot;.</extracomment>
+        <translation>%1: %2 dominados, %3 familiares, %4 en aprendizaje, %5 nuevos</translation>
+    </message>
+    <message>
+        <source>Nothing is due now.</source>
+        <translation>Ahora no hay nada pendiente.</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <extracomment>After the skills named as due: &quot;and 4 more&quot;.</extracomment>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Due now (%1): %2</source>
+        <extracomment>What the next rounds ask first: &quot;Due now (3): sec 4π∕3 (learning), …&quot;.</extracomment>
+        <translation>Pendiente ahora (%1): %2</translation>
     </message>
 </context>
 <context>

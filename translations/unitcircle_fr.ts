@@ -196,6 +196,41 @@
         <extracomment>%1 is the name of the printer, or of the file printed to.</extracomment>
         <translation>Rien n’a été imprimé sur « %1 ».</translation>
     </message>
+    <message>
+        <source>Export Progress</source>
+        <translation>Exporter la progression</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <extracomment>The file type of an exported progress, for a spreadsheet.</extracomment>
+        <translation>Tableau CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Unit Circle progress.csv</source>
+        <extracomment>The file name that the export dialog proposes for the progress.</extracomment>
+        <translation>Cercle trigonométrique - progression.csv</translation>
+    </message>
+    <message>
+        <source>Reset Progress</source>
+        <translation>Réinitialiser la progression</translation>
+    </message>
+    <message>
+        <source>Forget every answer you have given in practice?</source>
+        <translation>Oublier toutes les réponses données dans les exercices&#xa0;?</translation>
+    </message>
+    <message>
+        <source>All skills start again as new. This cannot be undone; export your progress first to keep it.</source>
+        <translation>Toutes les compétences repartent de zéro. Cette action est irréversible&#xa0;; exportez d’abord votre progression pour la conserver.</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <extracomment>The button that clears the practice history.</extracomment>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Your practice history could not be cleared. Nothing was forgotten.</source>
+        <translation>Votre historique d’exercices n’a pas pu être effacé. Rien n’a été oublié.</translation>
+    </message>
 </context>
 <context>
     <name>FigureExport</name>
@@ -459,6 +494,21 @@
         <comment>View menu: the point goes once round the circle with the tone. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
         <translation>É&amp;couter un tour</translation>
     </message>
+    <message>
+        <source>Pr&amp;ogress</source>
+        <comment>The &amp; marks the letter of the Alt key; all letters of the window must differ</comment>
+        <translation>Pr&amp;ogression</translation>
+    </message>
+    <message>
+        <source>Export Pr&amp;ogress…</source>
+        <comment>File menu: writes the progress per skill to a CSV file for a teacher. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>Exporter la pr&amp;ogression…</translation>
+    </message>
+    <message>
+        <source>Rese&amp;t Progress…</source>
+        <comment>File menu: forgets every answer kept, after asking. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>Réini&amp;tialiser la progression…</translation>
+    </message>
 </context>
 <context>
     <name>OrbelView</name>
@@ -527,6 +577,82 @@
         <source>%1 degrees</source>
         <comment>with decimals</comment>
         <translation>%1 degrés</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeHistory</name>
+    <message>
+        <source>it is not a practice history</source>
+        <translation>ce n’est pas un historique d’exercices</translation>
+    </message>
+    <message>
+        <source>Practice goes on, but your answers are not kept.</source>
+        <extracomment>Ends a message that says why the practice history cannot be used.</extracomment>
+        <translation>Les exercices continuent, mais vos réponses ne sont pas conservées.</translation>
+    </message>
+    <message>
+        <source>Your practice history could not be opened.</source>
+        <translation>Votre historique d’exercices n’a pas pu être ouvert.</translation>
+    </message>
+    <message>
+        <source>The folder “%1” could not be made.</source>
+        <extracomment>%1 is the full path of the practice history&apos;s folder.</extracomment>
+        <translation>Le dossier «&#xa0;%1&#xa0;» n’a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a file.</source>
+        <extracomment>%1 is the full path of the practice history.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>“%1”: %2.</source>
+        <extracomment>%1 is the full path of the practice history, %2 the reason.</extracomment>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Your practice history is in use.</source>
+        <translation>Votre historique d’exercices est en cours d’utilisation.</translation>
+    </message>
+    <message>
+        <source>Another program holds “%1”.</source>
+        <extracomment>%1 is the full path of the practice history.</extracomment>
+        <translation>Un autre programme bloque «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Your practice history was written by a newer version of Unit Circle.</source>
+        <translation>Votre historique d’exercices a été écrit par une version plus récente de Cercle trigonométrique.</translation>
+    </message>
+    <message>
+        <source>“%1” is left as it is.</source>
+        <extracomment>%1 is the full path of the practice history.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Your practice history is damaged.</source>
+        <translation>Votre historique d’exercices est endommagé.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be moved aside: %2.</source>
+        <extracomment>%1 is the full path of the practice history, %2 the reason.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être mis de côté&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read. It is kept as “%2”, and a new history is started.</source>
+        <extracomment>%1 is the full path of the practice history, %2 where the damaged one was kept.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être lu. Il est conservé sous le nom «&#xa0;%2&#xa0;», et un nouvel historique commence.</translation>
+    </message>
+    <message>
+        <source>Your answer could not be kept.</source>
+        <translation>Votre réponse n’a pas pu être conservée.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be written: %2.</source>
+        <extracomment>%1 is the full path of the practice history, %2 the reason.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être écrit&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Practice goes on, but the answers you give now may not be kept.</source>
+        <translation>Les exercices continuent, mais les réponses que vous donnez maintenant risquent de ne pas être conservées.</translation>
     </message>
 </context>
 <context>
@@ -803,6 +929,179 @@
     <message>
         <source>Go On with This Round</source>
         <translation>Continuer cette série</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressPanel</name>
+    <message>
+        <source>Progress</source>
+        <extracomment>The title of the progress panel.</extracomment>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Sine</source>
+        <translation>Sinus</translation>
+    </message>
+    <message>
+        <source>Cosine</source>
+        <translation>Cosinus</translation>
+    </message>
+    <message>
+        <source>Tangent</source>
+        <translation>Tangente</translation>
+    </message>
+    <message>
+        <source>Cotangent</source>
+        <translation>Cotangente</translation>
+    </message>
+    <message>
+        <source>Secant</source>
+        <translation>Sécante</translation>
+    </message>
+    <message>
+        <source>Cosecant</source>
+        <translation>Cosécante</translation>
+    </message>
+    <message>
+        <source>Placing angles</source>
+        <extracomment>The choice of the progress panel that shows where the angles lie.</extracomment>
+        <translation>Placer les angles</translation>
+    </message>
+    <message>
+        <source>Progress of</source>
+        <extracomment>The accessible name of the progress panel&apos;s choice of function.</extracomment>
+        <translation>Progression en</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <extracomment>A skill never practised.</extracomment>
+        <translation>nouveau</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>en cours</translation>
+    </message>
+    <message>
+        <source>familiar</source>
+        <translation>familier</translation>
+    </message>
+    <message>
+        <source>mastered</source>
+        <translation>maîtrisé</translation>
+    </message>
+    <message>
+        <source>placing %1</source>
+        <extracomment>A skill in the progress panel: placing an angle on the circle, &quot;placing 3π∕2&quot;.</extracomment>
+        <translation>placer %1</translation>
+    </message>
+    <message>
+        <source>sin %1</source>
+        <translation>sin %1</translation>
+    </message>
+    <message>
+        <source>cos %1</source>
+        <translation>cos %1</translation>
+    </message>
+    <message>
+        <source>tan %1</source>
+        <translation>tan %1</translation>
+    </message>
+    <message>
+        <source>cot %1</source>
+        <translation>cotan %1</translation>
+    </message>
+    <message>
+        <source>sec %1</source>
+        <translation>sec %1</translation>
+    </message>
+    <message>
+        <source>csc %1</source>
+        <translation>cosec %1</translation>
+    </message>
+    <message>
+        <source>sine at %1</source>
+        <extracomment>A skill in the progress panel read aloud: &quot;sine at 2 pi over 3&quot;.</extracomment>
+        <translation>sinus de %1</translation>
+    </message>
+    <message>
+        <source>cosine at %1</source>
+        <translation>cosinus de %1</translation>
+    </message>
+    <message>
+        <source>tangent at %1</source>
+        <translation>tangente de %1</translation>
+    </message>
+    <message>
+        <source>cotangent at %1</source>
+        <translation>cotangente de %1</translation>
+    </message>
+    <message>
+        <source>secant at %1</source>
+        <translation>sécante de %1</translation>
+    </message>
+    <message>
+        <source>cosecant at %1</source>
+        <translation>cosécante de %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A skill and its level read aloud: &quot;sine at 2 pi over 3: mastered&quot;.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 right, %2 wrong</source>
+        <translation>%1 juste(s), %2 faux</translation>
+    </message>
+    <message>
+        <source>sin</source>
+        <translation>sin</translation>
+    </message>
+    <message>
+        <source>cos</source>
+        <translation>cos</translation>
+    </message>
+    <message>
+        <source>tan</source>
+        <translation>tan</translation>
+    </message>
+    <message>
+        <source>cot</source>
+        <translation>cotan</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>sec</translation>
+    </message>
+    <message>
+        <source>csc</source>
+        <translation>cosec</translation>
+    </message>
+    <message>
+        <source>place</source>
+        <extracomment>Short for placing angles, in the progress panel&apos;s table of counts.</extracomment>
+        <translation>placer</translation>
+    </message>
+    <message>
+        <source>%1: %2 mastered, %3 familiar, %4 learning, %5 new</source>
+        <extracomment>The levels counted for one function, read aloud: &quot;Sine: 3 mastered, 2 familiar, 5 learning, 6 new&quot;.</extracomment>
+        <translation>%1&#xa0;: %2 maîtrisés, %3 familiers, %4 en cours, %5 nouveaux</translation>
+    </message>
+    <message>
+        <source>Nothing is due now.</source>
+        <translation>Rien n’est à revoir pour l’instant.</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <extracomment>After the skills named as due: &quot;and 4 more&quot;.</extracomment>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Due now (%1): %2</source>
+        <extracomment>What the next rounds ask first: &quot;Due now (3): sec 4π∕3 (learning), …&quot;.</extracomment>
+        <translation>À revoir maintenant (%1)&#xa0;: %2</translation>
     </message>
 </context>
 <context>

@@ -196,6 +196,41 @@
         <extracomment>%1 is the name of the printer, or of the file printed to.</extracomment>
         <translation>Nada foi impresso em “%1”.</translation>
     </message>
+    <message>
+        <source>Export Progress</source>
+        <translation>Exportar progresso</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <extracomment>The file type of an exported progress, for a spreadsheet.</extracomment>
+        <translation>Tabela CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Unit Circle progress.csv</source>
+        <extracomment>The file name that the export dialog proposes for the progress.</extracomment>
+        <translation>Progresso do Ciclo Trigonométrico.csv</translation>
+    </message>
+    <message>
+        <source>Reset Progress</source>
+        <translation>Redefinir progresso</translation>
+    </message>
+    <message>
+        <source>Forget every answer you have given in practice?</source>
+        <translation>Esquecer todas as respostas que você deu ao praticar?</translation>
+    </message>
+    <message>
+        <source>All skills start again as new. This cannot be undone; export your progress first to keep it.</source>
+        <translation>Todas as habilidades voltam a ser novas. Isso não pode ser desfeito; exporte seu progresso antes para guardá-lo.</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <extracomment>The button that clears the practice history.</extracomment>
+        <translation>Redefinir</translation>
+    </message>
+    <message>
+        <source>Your practice history could not be cleared. Nothing was forgotten.</source>
+        <translation>Não foi possível apagar seu histórico de prática. Nada foi esquecido.</translation>
+    </message>
 </context>
 <context>
     <name>FigureExport</name>
@@ -459,6 +494,21 @@
         <comment>View menu: the point goes once round the circle with the tone. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
         <translation>&amp;Ouvir uma volta</translation>
     </message>
+    <message>
+        <source>Pr&amp;ogress</source>
+        <comment>The &amp; marks the letter of the Alt key; all letters of the window must differ</comment>
+        <translation>Progr&amp;esso</translation>
+    </message>
+    <message>
+        <source>Export Pr&amp;ogress…</source>
+        <comment>File menu: writes the progress per skill to a CSV file for a teacher. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>Exportar pr&amp;ogresso…</translation>
+    </message>
+    <message>
+        <source>Rese&amp;t Progress…</source>
+        <comment>File menu: forgets every answer kept, after asking. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>Re&amp;definir progresso…</translation>
+    </message>
 </context>
 <context>
     <name>OrbelView</name>
@@ -527,6 +577,82 @@
         <source>%1 degrees</source>
         <comment>with decimals</comment>
         <translation>%1 graus</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeHistory</name>
+    <message>
+        <source>it is not a practice history</source>
+        <translation>não é um histórico de prática</translation>
+    </message>
+    <message>
+        <source>Practice goes on, but your answers are not kept.</source>
+        <extracomment>Ends a message that says why the practice history cannot be used.</extracomment>
+        <translation>Você pode continuar praticando, mas suas respostas não são guardadas.</translation>
+    </message>
+    <message>
+        <source>Your practice history could not be opened.</source>
+        <translation>Não foi possível abrir seu histórico de prática.</translation>
+    </message>
+    <message>
+        <source>The folder “%1” could not be made.</source>
+        <extracomment>%1 is the full path of the practice history&apos;s folder.</extracomment>
+        <translation>Não foi possível criar a pasta “%1”.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a file.</source>
+        <extracomment>%1 is the full path of the practice history.</extracomment>
+        <translation>“%1” não é um arquivo.</translation>
+    </message>
+    <message>
+        <source>“%1”: %2.</source>
+        <extracomment>%1 is the full path of the practice history, %2 the reason.</extracomment>
+        <translation>“%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Your practice history is in use.</source>
+        <translation>Seu histórico de prática está em uso.</translation>
+    </message>
+    <message>
+        <source>Another program holds “%1”.</source>
+        <extracomment>%1 is the full path of the practice history.</extracomment>
+        <translation>Outro programa está bloqueando “%1”.</translation>
+    </message>
+    <message>
+        <source>Your practice history was written by a newer version of Unit Circle.</source>
+        <translation>Seu histórico de prática foi gravado por uma versão mais recente do Ciclo Trigonométrico.</translation>
+    </message>
+    <message>
+        <source>“%1” is left as it is.</source>
+        <extracomment>%1 is the full path of the practice history.</extracomment>
+        <translation>“%1” fica como está.</translation>
+    </message>
+    <message>
+        <source>Your practice history is damaged.</source>
+        <translation>Seu histórico de prática está danificado.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be moved aside: %2.</source>
+        <extracomment>%1 is the full path of the practice history, %2 the reason.</extracomment>
+        <translation>Não foi possível pôr “%1” de lado: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read. It is kept as “%2”, and a new history is started.</source>
+        <extracomment>%1 is the full path of the practice history, %2 where the damaged one was kept.</extracomment>
+        <translation>Não foi possível ler “%1”. Ele foi guardado como “%2”, e um novo histórico foi iniciado.</translation>
+    </message>
+    <message>
+        <source>Your answer could not be kept.</source>
+        <translation>Não foi possível guardar sua resposta.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be written: %2.</source>
+        <extracomment>%1 is the full path of the practice history, %2 the reason.</extracomment>
+        <translation>Não é possível gravar “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Practice goes on, but the answers you give now may not be kept.</source>
+        <translation>Você pode continuar praticando, mas as respostas que der agora podem não ser guardadas.</translation>
     </message>
 </context>
 <context>
@@ -803,6 +929,179 @@
     <message>
         <source>Go On with This Round</source>
         <translation>Continuar esta rodada</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressPanel</name>
+    <message>
+        <source>Progress</source>
+        <extracomment>The title of the progress panel.</extracomment>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>Sine</source>
+        <translation>Seno</translation>
+    </message>
+    <message>
+        <source>Cosine</source>
+        <translation>Cosseno</translation>
+    </message>
+    <message>
+        <source>Tangent</source>
+        <translation>Tangente</translation>
+    </message>
+    <message>
+        <source>Cotangent</source>
+        <translation>Cotangente</translation>
+    </message>
+    <message>
+        <source>Secant</source>
+        <translation>Secante</translation>
+    </message>
+    <message>
+        <source>Cosecant</source>
+        <translation>Cossecante</translation>
+    </message>
+    <message>
+        <source>Placing angles</source>
+        <extracomment>The choice of the progress panel that shows where the angles lie.</extracomment>
+        <translation>Localizar ângulos</translation>
+    </message>
+    <message>
+        <source>Progress of</source>
+        <extracomment>The accessible name of the progress panel&apos;s choice of function.</extracomment>
+        <translation>Progresso em</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <extracomment>A skill never practised.</extracomment>
+        <translation>novo</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>aprendendo</translation>
+    </message>
+    <message>
+        <source>familiar</source>
+        <translation>familiar</translation>
+    </message>
+    <message>
+        <source>mastered</source>
+        <translation>dominado</translation>
+    </message>
+    <message>
+        <source>placing %1</source>
+        <extracomment>A skill in the progress panel: placing an angle on the circle, &quot;placing 3π∕2&quot;.</extracomment>
+        <translation>localizar %1</translation>
+    </message>
+    <message>
+        <source>sin %1</source>
+        <translation>sen %1</translation>
+    </message>
+    <message>
+        <source>cos %1</source>
+        <translation>cos %1</translation>
+    </message>
+    <message>
+        <source>tan %1</source>
+        <translation>tg %1</translation>
+    </message>
+    <message>
+        <source>cot %1</source>
+        <translation>cotg %1</translation>
+    </message>
+    <message>
+        <source>sec %1</source>
+        <translation>sec %1</translation>
+    </message>
+    <message>
+        <source>csc %1</source>
+        <translation>cossec %1</translation>
+    </message>
+    <message>
+        <source>sine at %1</source>
+        <extracomment>A skill in the progress panel read aloud: &quot;sine at 2 pi over 3&quot;.</extracomment>
+        <translation>seno de %1</translation>
+    </message>
+    <message>
+        <source>cosine at %1</source>
+        <translation>cosseno de %1</translation>
+    </message>
+    <message>
+        <source>tangent at %1</source>
+        <translation>tangente de %1</translation>
+    </message>
+    <message>
+        <source>cotangent at %1</source>
+        <translation>cotangente de %1</translation>
+    </message>
+    <message>
+        <source>secant at %1</source>
+        <translation>secante de %1</translation>
+    </message>
+    <message>
+        <source>cosecant at %1</source>
+        <translation>cossecante de %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A skill and its level read aloud: &quot;sine at 2 pi over 3: mastered&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 right, %2 wrong</source>
+        <translation>%1 certas, %2 erradas</translation>
+    </message>
+    <message>
+        <source>sin</source>
+        <translation>sen</translation>
+    </message>
+    <message>
+        <source>cos</source>
+        <translation>cos</translation>
+    </message>
+    <message>
+        <source>tan</source>
+        <translation>tg</translation>
+    </message>
+    <message>
+        <source>cot</source>
+        <translation>cotg</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>sec</translation>
+    </message>
+    <message>
+        <source>csc</source>
+        <translation>cossec</translation>
+    </message>
+    <message>
+        <source>place</source>
+        <extracomment>Short for placing angles, in the progress panel&apos;s table of counts.</extracomment>
+        <translation>localizar</translation>
+    </message>
+    <message>
+        <source>%1: %2 mastered, %3 familiar, %4 learning, %5 new</source>
+        <extracomment>The levels counted for one function, read aloud: &quot;Sine: 3 mastered, 2 familiar, 5 learning, 6 new&quot;.</extracomment>
+        <translation>%1: %2 dominados, %3 familiares, %4 aprendendo, %5 novos</translation>
+    </message>
+    <message>
+        <source>Nothing is due now.</source>
+        <translation>Nada para revisar agora.</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <extracomment>After the skills named as due: &quot;and 4 more&quot;.</extracomment>
+        <translation>
+            <numerusform>e mais %n</numerusform>
+            <numerusform>e mais %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Due now (%1): %2</source>
+        <extracomment>What the next rounds ask first: &quot;Due now (3): sec 4π∕3 (learning), …&quot;.</extracomment>
+        <translation>Para revisar agora (%1): %2</translation>
     </message>
 </context>
 <context>

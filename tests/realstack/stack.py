@@ -21,10 +21,14 @@ class Stack:
         os.makedirs(runtime, mode=0o700)
         self.config_home = os.path.join(self.scratch, "config")
         os.makedirs(self.config_home)
+        # The practice history: never the user's own.
+        self.data_home = os.path.join(self.scratch, "data")
+        os.makedirs(self.data_home)
         self.env.update(
             {
                 "XDG_RUNTIME_DIR": runtime,
                 "XDG_CONFIG_HOME": self.config_home,
+                "XDG_DATA_HOME": self.data_home,
                 "HOME": self.scratch,
                 # The suite runs offscreen; the program here must meet the real window system.
                 "QT_QPA_PLATFORM": "xcb",
