@@ -29,6 +29,20 @@ int ViewsLayout::graphHeightFor(int height, int graphMinimum, int circleMinimum)
     return std::max(graphMinimum, std::min(third, height - circleMinimum));
 }
 
+void ViewsLayout::setGraphBesideWhenWide(bool beside)
+{
+    if (beside == m_beside)
+        return;
+    m_beside = beside;
+    invalidate();
+}
+
+int ViewsLayout::figureWidthBeside(int width, int height, int besidePanels, int gap,
+                                   int graphMinimum)
+{
+    return std::max(0, std::min(height + besidePanels, width - gap - graphMinimum));
+}
+
 void ViewsLayout::addItem(QLayoutItem *item)
 {
     m_items.append(item);
@@ -93,6 +107,16 @@ void ViewsLayout::setGeometry(const QRect &rect)
         return;
     }
     const int gap = std::max(0, spacing());
+    if (m_beside && isWide(rect.size())) {
+        // What stands beside the circle in its row: the row's designed width beyond the circle's.
+        const int besidePanels = std::max(0, circle->sizeHint().width() - 640);
+        const int figure = figureWidthBeside(rect.width(), rect.height(), besidePanels, gap,
+                                             std::max(400, m_panel->minimumSizeHint().width()));
+        circle->setGeometry(QRect(rect.left(), rect.top(), figure, rect.height()));
+        panel->setGeometry(QRect(rect.left() + figure + gap, rect.top(),
+                                 rect.width() - figure - gap, rect.height()));
+        return;
+    }
     const int extra = panelExtra();
     const int shared = rect.height() - gap - extra;
     const int graphMinimum

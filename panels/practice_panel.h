@@ -14,6 +14,7 @@
 class OrbelView;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 
 class PracticePanel : public QWidget
 {
@@ -50,6 +51,10 @@ public:
     };
     Text questionText(const practice::Question &question) const;
 
+    // As wide whatever it says, so that the circle beside it keeps its size and place.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -82,5 +87,7 @@ private:
     QLabel *m_feedback = nullptr;
     QPushButton *m_next = nullptr;
     QLabel *m_missed = nullptr;
+    // The end-of-round list scrolls rather than making the panel taller than the window.
+    QScrollArea *m_missedArea = nullptr;
     QPushButton *m_newRound = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "platform/geometry.h"
 #include "platform/styled_text.h"
 #include "platform/view_coordinates.h"
+#include "view/display_options.h"
 
 #include <QString>
 #include <QWidget>
@@ -32,6 +33,10 @@ public:
     void setStandardAngles(bool b);
     bool sinCos() const { return m_sinCos; }
     void setSinCos(bool b);
+
+    // How the figure looks on screen beyond its design: text size, reverse contrast, projector.
+    const DisplayOptions &displayOptions() const { return m_displayOptions; }
+    void setDisplayOptions(const DisplayOptions &options);
 
     Point currentPoint() const { return m_currentPoint; }
     Point displayPoint() const { return m_displayPoint; }
@@ -98,6 +103,8 @@ signals:
     // Every time the angle is processed: a drag, a key, a setter. Assistive technology hears of
     // it too, as a value change of the view.
     void thetaChanged(float theta);
+    // Ctrl with the wheel over the figure: texts larger (positive steps) or smaller.
+    void textStepRequested(int steps);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -107,11 +114,20 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void initialise();
+    // A text size of the figure as the display options scale it; the design's own when plain.
+    int textSize(double designed) const;
+    // A colour of the figure as the display options show it.
+    QColor ink(const QColor &designed) const;
+    // A text placed outside the box of radius r about the origin in the direction of angle,
+    // its nearest corner at that radius: large texts then keep clear of the circle and arc.
+    void drawOutward(Graphics &g, const QString &text, const TextAttributes &attributes,
+                     double angle, double r);
     void updateFrameFromGeometry();
     // Moves the point to the direction of angle as the pointer would, through the winding rule.
     void turnTo(double angle);
@@ -130,6 +146,9 @@ private:
     int m_angleUnit = 0;
     bool m_standardAngles = false;
     bool m_sinCos = false;
+    DisplayOptions m_displayOptions;
 
     ViewCoordinates m_coordinates;
+    // Wheel turns not yet a whole notch (fine-grained wheels and touchpads).
+    int m_wheelAngle = 0;
 };
