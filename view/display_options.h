@@ -65,7 +65,7 @@ inline QColor forDisplay(const QColor &designed, const DisplayOptions &options)
     static const Ink inks[] = {
         { qRgb(255, 255, 255), qRgb(18, 18, 18), qRgb(255, 255, 255) }, // the ground
         { qRgb(0, 0, 0), qRgb(240, 240, 240), qRgb(0, 0, 0) }, // texts, dots
-        { qRgb(128, 128, 128), qRgb(170, 170, 170), qRgb(89, 89, 89) }, // axes, tick labels
+        { qRgb(128, 128, 128), qRgb(170, 170, 170), qRgb(100, 100, 100) }, // axes, tick labels
         { qRgb(85, 85, 85), qRgb(200, 200, 200), qRgb(85, 85, 85) }, // the circle
         { qRgb(170, 170, 170), qRgb(110, 110, 110), qRgb(140, 140, 140) }, // panel outline
         { qRgb(242, 242, 242), qRgb(40, 40, 40), qRgb(242, 242, 242) }, // panel ground
