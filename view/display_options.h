@@ -70,7 +70,7 @@ inline QColor forDisplay(const QColor &designed, const DisplayOptions &options)
         { qRgb(170, 170, 170), qRgb(110, 110, 110), qRgb(140, 140, 140) }, // panel outline
         { qRgb(242, 242, 242), qRgb(40, 40, 40), qRgb(242, 242, 242) }, // panel ground
         { qRgb(255, 0, 0), qRgb(255, 110, 110), qRgb(200, 0, 0) }, // positive angle
-        { qRgb(0, 0, 255), qRgb(120, 160, 255), qRgb(0, 0, 255) }, // negative angle
+        { qRgb(0, 0, 255), qRgb(120, 140, 255), qRgb(0, 0, 255) }, // negative angle
         { qRgb(255, 0, 255), qRgb(255, 130, 255), qRgb(170, 0, 170) }, // standard angles
         { qRgb(228, 228, 228), qRgb(60, 60, 60), qRgb(210, 210, 210) }, // the graph's grid
         { qRgb(0, 114, 178), qRgb(86, 180, 233), qRgb(0, 114, 178) }, // the graph's cosine
