@@ -107,22 +107,25 @@ void ViewsLayout::setGeometry(const QRect &rect)
         return;
     }
     const int gap = std::max(0, spacing());
-    if (m_beside && isWide(rect.size())) {
-        // What stands beside the circle in its row: the row's designed width beyond the circle's.
-        const int besidePanels = std::max(0, circle->sizeHint().width() - 640);
-        const int figure = figureWidthBeside(rect.width(), rect.height(), besidePanels, gap,
-                                             std::max(400, m_panel->minimumSizeHint().width()));
-        circle->setGeometry(QRect(rect.left(), rect.top(), figure, rect.height()));
-        panel->setGeometry(QRect(rect.left() + figure + gap, rect.top(),
-                                 rect.width() - figure - gap, rect.height()));
-        return;
-    }
     const int extra = panelExtra();
     const int shared = rect.height() - gap - extra;
     const int graphMinimum
         = std::max(m_graph->minimumHeight(), m_graph->minimumSizeHint().height());
     const int graph = graphHeightFor(shared, graphMinimum, circle->minimumSize().height());
     const int circleHeight = std::max(0, shared - graph);
+    // What stands beside the circle in its row: the row's designed width beyond the circle's.
+    const int besidePanels = std::max(0, circle->sizeHint().width() - 640);
+    const int figure = figureWidthBeside(rect.width(), rect.height(), besidePanels, gap,
+                                         std::max(400, m_panel->minimumSizeHint().width()));
+    // Beside only where the circle gains by it: on a narrow screen the panels would squeeze it.
+    const int sideBelow = std::min(circleHeight, rect.width() - besidePanels);
+    const int sideBeside = std::min(rect.height(), figure - besidePanels);
+    if (m_beside && isWide(rect.size()) && sideBeside > sideBelow) {
+        circle->setGeometry(QRect(rect.left(), rect.top(), figure, rect.height()));
+        panel->setGeometry(QRect(rect.left() + figure + gap, rect.top(),
+                                 rect.width() - figure - gap, rect.height()));
+        return;
+    }
     circle->setGeometry(QRect(rect.left(), rect.top(), rect.width(), circleHeight));
     panel->setGeometry(
         QRect(rect.left(), rect.top() + circleHeight + gap, rect.width(), graph + extra));

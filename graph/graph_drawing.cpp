@@ -339,7 +339,12 @@ void GraphView::drawStaticParts(QPainter &painter, const QSizeF &size, const Loo
         // Left of the plotting area, where no curve and no θ label can reach them.
         TextAttributes labels = m_view->fontAttributeWithSize(look.textSize(tickFontSize), 1, 0.0f);
         labels.color = look.ink(figure::grey());
+        // The halves only where they do not touch the ones beside them.
+        const bool halves = plot.height() / 6.0
+            > double(sizeWithAttributes(QStringLiteral("0.5"), labels).height) + 2.0 * s;
         for (double v : { -1.0, -0.5, 0.5, 1.0 }) {
+            if (!halves && std::fabs(v) < 1.0)
+                continue;
             const QString label = QString::number(v);
             drawText(painter, label, labels, QPointF(plot.left() - 5.0 * s, yForValue(plot, v)),
                      Qt::AlignRight | Qt::AlignVCenter);
