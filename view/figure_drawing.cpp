@@ -72,7 +72,7 @@ void OrbelView::drawRect(Graphics &g)
         drawCentred(g, m_displayTheta, labelAttributes, float(0.4 * double(u) * std::cos(bisector)),
                     float(0.4 * double(u) * std::sin(bisector)));
     else
-        drawOutward(g, m_displayTheta, labelAttributes, bisector, 0.3 * double(u));
+        drawAngleLabel(g, labelAttributes);
 
     if (m_sinCos)
         drawResume(g);
@@ -173,7 +173,12 @@ void OrbelView::drawRefPoint(Graphics &g, float angle, const QString & /*label*/
 void OrbelView::drawOutward(Graphics &g, const QString &text, const TextAttributes &attributes,
                             double angle, double r)
 {
-    const Size size = sizeWithAttributes(text, attributes);
+    const Rect box = outwardBox(sizeWithAttributes(text, attributes), angle, r);
+    g.drawText(text, attributes, box.origin);
+}
+
+Rect OrbelView::outwardBox(Size size, double angle, double r) const
+{
     const double w = size.width, h = size.height;
     const double c = std::cos(angle), s = std::sin(angle);
     // The box leans out by up to half its size on each side, fully from 45 degrees on; on an
@@ -186,7 +191,46 @@ void OrbelView::drawOutward(Graphics &g, const QString &text, const TextAttribut
         cy = h / 2.0 + gap;
     if (std::fabs(c) < 1e-6)
         cx = w / 2.0 + gap;
-    g.drawText(text, attributes, Point { float(cx - w / 2.0), float(cy - h / 2.0) });
+    return Rect { Point { float(cx - w / 2.0), float(cy - h / 2.0) }, size };
+}
+
+void OrbelView::drawAngleLabel(Graphics &g, const TextAttributes &attributes)
+{
+    // Out along the bisector as far as it must go to touch neither axis nor the radius; where
+    // the angle is too narrow for that, beside the x axis on the side away from the point.
+    const double u = m_unit;
+    const double gap = 0.025 * u;
+    const Size size = sizeWithAttributes(m_displayTheta, attributes);
+    const double bisector = double(m_theta / 2.0f);
+    const auto crosses = [gap](const Rect &box, Point a, Point b) {
+        for (int i = 0; i <= 256; ++i) {
+            const double t = i / 256.0;
+            const double x = double(a.x) + t * double(b.x - a.x);
+            const double y = double(a.y) + t * double(b.y - a.y);
+            if (x > double(box.origin.x) - gap && x < double(box.origin.x + box.size.width) + gap
+                && y > double(box.origin.y) - gap
+                && y < double(box.origin.y + box.size.height) + gap)
+                return true;
+        }
+        return false;
+    };
+    const auto clear = [&](const Rect &box) {
+        const float reach = float(1.26 * u);
+        return !crosses(box, Point { -reach, 0.0f }, Point { reach, 0.0f })
+            && !crosses(box, Point { 0.0f, -reach }, Point { 0.0f, reach })
+            && !crosses(box, Point { 0.0f, 0.0f }, m_displayPoint);
+    };
+    for (double r = 0.3; r <= 0.85; r += 0.05) {
+        const Rect box = outwardBox(size, bisector, r * u);
+        if (clear(box)) {
+            g.drawText(m_displayTheta, attributes, box.origin);
+            return;
+        }
+    }
+    const bool above = m_displayPoint.y < 0.0f;
+    const float x = m_displayPoint.x >= 0.0f ? float(0.35 * u) : float(-0.35 * u) - size.width;
+    g.drawText(m_displayTheta, attributes,
+               Point { x, above ? float(gap) : float(-gap) - size.height });
 }
 
 void OrbelView::drawCoordinates(Graphics &g)

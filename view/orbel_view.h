@@ -128,6 +128,9 @@ private:
     // its nearest corner at that radius: large texts then keep clear of the circle and arc.
     void drawOutward(Graphics &g, const QString &text, const TextAttributes &attributes,
                      double angle, double r);
+    Rect outwardBox(Size size, double angle, double r) const;
+    // The angle's label clear of the axes and the radius, for texts larger than designed.
+    void drawAngleLabel(Graphics &g, const TextAttributes &attributes);
     void updateFrameFromGeometry();
     // Moves the point to the direction of angle as the pointer would, through the winding rule.
     void turnTo(double angle);
