@@ -255,14 +255,27 @@ void OrbelView::drawCoordinates(Graphics &g)
     // The values come from theta itself, each on the far side of its axis from the point.
     const QString cosine = figure::threeDecimals(std::cos(double(m_theta)));
     const Size cosineSize = sizeWithAttributes(cosine, attributes);
+    const bool plain = m_displayOptions.isPlain();
+    float cosineX = p.x - cosineSize.width / 2.0f;
     float cosineY = p.y >= 0.0f ? float(-0.12 * u) : 0.0f;
-    if (!m_displayOptions.isPlain())
+    // Larger texts keep within the circle's width and height, clear of the axes' labels of 1
+    // and -1 (and of the standard angles' labels on the axes) that stand just beyond it.
+    const float axisLabel
+        = sizeWithAttributes(QStringLiteral("1"), fontAttributeWithSize(textSize(0.1 * u), 1, 0.0f))
+              .height;
+    if (!plain) {
         cosineY = p.y >= 0.0f ? float(-0.03 * u) - cosineSize.height : float(0.03 * u);
-    g.drawText(cosine, attributes, Point { p.x - cosineSize.width / 2.0f, cosineY });
+        cosineX = std::clamp(cosineX, float(-u), float(u) - cosineSize.width);
+    }
+    g.drawText(cosine, attributes, Point { cosineX, cosineY });
 
     const QString sine = figure::threeDecimals(std::sin(double(m_theta)));
     const Size sineSize = sizeWithAttributes(sine, attributes);
+    float sineY = p.y - sineSize.height / 2.0f;
+    if (!plain) {
+        const float room = float(u - 0.08 * u) - axisLabel;
+        sineY = std::clamp(sineY, -room, room - sineSize.height);
+    }
     g.drawText(sine, attributes,
-               Point { p.x >= 0.0f ? -sineSize.width - float(0.05 * u) : float(0.05 * u),
-                       p.y - sineSize.height / 2.0f });
+               Point { p.x >= 0.0f ? -sineSize.width - float(0.05 * u) : float(0.05 * u), sineY });
 }
