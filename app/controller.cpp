@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QDir>
@@ -22,6 +23,8 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
+
+#include <algorithm>
 
 #ifndef UNITCIRCLE_WEBSITE
 #error "UNITCIRCLE_WEBSITE comes from the CMake cache variable of the same name"
@@ -37,6 +40,9 @@ const QString valuesKey = QStringLiteral("prefs_values");
 const QString practiceKey = QStringLiteral("prefs_practice");
 const QString progressKey = QStringLiteral("prefs_progress");
 const QString soundKey = QStringLiteral("prefs_sound");
+const QString textScaleKey = QStringLiteral("prefs_textScale");
+const QString reverseContrastKey = QStringLiteral("prefs_reverseContrast");
+const QString projectorKey = QStringLiteral("prefs_projector");
 
 // The graph's curves: cosine and sine are drawn until the user says otherwise, the tangent only
 // on request.
@@ -151,7 +157,89 @@ void Controller::awakeFromNib()
             if (choice->data().toInt() == soundCode)
                 choice->setChecked(true);
     }
+
+    // Reverse contrast follows a dark desktop until the user chooses; then the choice holds.
+    DisplayOptions options;
+    options.textStep = DisplayOptions::clampedStep(defaults.integerForKey(textScaleKey));
+    options.desktopTextScale = desktopTextScale(QApplication::font());
+    const int reverse = defaults.integerForKey(reverseContrastKey, -1);
+    options.reverseContrast
+        = reverse == 1 || (reverse == -1 && isDarkPalette(QApplication::palette()));
+    options.projector = defaults.integerForKey(projectorKey) == 1;
+    if (reverseContrast)
+        reverseContrast->setChecked(options.reverseContrast);
+    if (projector)
+        projector->setChecked(options.projector);
+    applyDisplayOptions(options);
     m_restoring = false;
+}
+
+double Controller::desktopTextScale(const QFont &font)
+{
+    const double points = font.pointSizeF() > 0.0 ? font.pointSizeF() : font.pixelSize() * 0.75;
+    return std::max(1.0, points / 12.0);
+}
+
+bool Controller::isDarkPalette(const QPalette &palette)
+{
+    return palette.color(QPalette::Window).lightnessF() < 0.5
+        && palette.color(QPalette::WindowText).lightnessF() > 0.5;
+}
+
+void Controller::applyDisplayOptions(const DisplayOptions &options)
+{
+    m_displayOptions = options;
+    if (orbelView)
+        orbelView->setDisplayOptions(options);
+    if (graphView)
+        graphView->setDisplayOptions(options);
+    emit displayOptionsChanged(options);
+}
+
+void Controller::largerText(QObject *)
+{
+    stepText(1);
+}
+
+void Controller::smallerText(QObject *)
+{
+    stepText(-1);
+}
+
+void Controller::stepText(int steps)
+{
+    DisplayOptions options = m_displayOptions;
+    options.textStep = DisplayOptions::clampedStep(options.textStep + steps);
+    if (options == m_displayOptions)
+        return;
+    applyDisplayOptions(options);
+    platform::Preferences::standard().setInteger(options.textStep, textScaleKey);
+}
+
+void Controller::normalTextSize(QObject *)
+{
+    stepText(-m_displayOptions.textStep);
+}
+
+void Controller::showReverseContrast(QAction *sender)
+{
+    if (!sender)
+        return;
+    DisplayOptions options = m_displayOptions;
+    options.reverseContrast = sender->isChecked();
+    applyDisplayOptions(options);
+    platform::Preferences::standard().setInteger(options.reverseContrast ? 1 : 0,
+                                                 reverseContrastKey);
+}
+
+void Controller::showProjector(QAction *sender)
+{
+    if (!sender)
+        return;
+    DisplayOptions options = m_displayOptions;
+    options.projector = sender->isChecked();
+    applyDisplayOptions(options);
+    platform::Preferences::standard().setInteger(options.projector ? 1 : 0, projectorKey);
 }
 
 void Controller::changeUnit(QButtonGroup *sender)

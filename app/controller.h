@@ -4,6 +4,8 @@
 // window closes.
 #pragma once
 
+#include "view/display_options.h"
+
 #include <QObject>
 
 namespace platform {
@@ -19,6 +21,8 @@ class QActionGroup;
 class SoundController;
 class QButtonGroup;
 class QEvent;
+class QFont;
+class QPalette;
 class QWidget;
 
 class Controller : public QObject
@@ -54,6 +58,9 @@ public:
     // View ▸ Sound: its choices (each action's data is its code) and the sound they choose.
     QActionGroup *sound = nullptr;
     SoundController *soundController = nullptr;
+    // View ▸ Reverse Contrast and View ▸ Projector Mode, ticked as the choices are.
+    QAction *reverseContrast = nullptr;
+    QAction *projector = nullptr;
 
     // Restores the stored choices into the view and the controls; sent once the references are set.
     void awakeFromNib();
@@ -74,6 +81,13 @@ public:
     // The integer a check box stands for: 1 on, 0 off (not Qt::Checked's 2).
     static int stateOf(const QAbstractButton *box);
 
+    // How the figure, the graph and the panels look, as the choices and the desktop make it.
+    DisplayOptions displayOptions() const { return m_displayOptions; }
+    // The desktop's text size over the size the figure is designed beside (12 points), when
+    // larger; and whether its palette is dark (light texts on a dark window).
+    static double desktopTextScale(const QFont &font);
+    static bool isDarkPalette(const QPalette &palette);
+
 public slots:
     void changeUnit(QButtonGroup *sender);
     void showStandardAngles(QAbstractButton *sender);
@@ -90,6 +104,19 @@ public slots:
     void resetProgress(QObject *sender = nullptr);
     // The function that the tone follows, or none.
     void chooseSound(QActionGroup *sender);
+    // View ▸ Larger Text, Smaller Text (by steps, as Ctrl with the wheel does) and Normal Size.
+    void largerText(QObject *sender = nullptr);
+    void smallerText(QObject *sender = nullptr);
+    void stepText(int steps);
+    void normalTextSize(QObject *sender = nullptr);
+    void showReverseContrast(QAction *sender);
+    void showProjector(QAction *sender);
+
+signals:
+    // Every change of the look, for the window to lay out its panels and views.
+    void displayOptionsChanged(const DisplayOptions &options);
+
+public slots:
     void showReadMe(QObject *sender = nullptr);
     void marvoSoftware(QObject *sender = nullptr);
     // In app/printing.cpp: the figure, and the graph, each on a page.
@@ -113,6 +140,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void applyDisplayOptions(const DisplayOptions &options);
+
     bool m_restoring = false;
+    DisplayOptions m_displayOptions;
     bool m_quitting = false;
 };

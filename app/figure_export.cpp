@@ -34,8 +34,15 @@ Drawing figureDrawing(OrbelView &view)
     const QSize size(std::max(1, int(std::ceil(frame.size.width))),
                      std::max(1, int(std::ceil(frame.size.height))));
     return Drawing { size, [&view](QPainter &painter) {
+                        // Files and the clipboard go to paper and slides: dark on white, whatever
+                        // the screen shows.
+                        const DisplayOptions shown = view.displayOptions();
+                        DisplayOptions onPaper = shown;
+                        onPaper.reverseContrast = false;
+                        view.setDisplayOptions(onPaper);
                         Graphics g(painter, view.coordinates(), true);
                         view.drawRect(g);
+                        view.setDisplayOptions(shown);
                     } };
 }
 

@@ -4,13 +4,14 @@
 #include "app/controller.h"
 #include "app/views_layout.h"
 #include "app/window_geometry.h"
-#include "sound/sound_controller.h"
-#include "ui_mainwindow.h"
-#include "panels/angle_field.h"
 #include "graph/graph_view.h"
+#include "panels/angle_field.h"
 #include "panels/practice_panel.h"
 #include "panels/progress_panel.h"
 #include "panels/values_panel.h"
+#include "sound/sound_controller.h"
+#include "ui_mainwindow.h"
+#include "view/orbel_view.h"
 
 #include <QActionGroup>
 #include <QEvent>
@@ -93,7 +94,22 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_placement, &WindowPlacement::fullScreenChanged, this, [this](bool on) {
         m_ui->actionFullScreen->setChecked(on);
         m_leaveFullScreen->setEnabled(on);
+        updateViewsArrangement();
     });
+
+    // Ctrl++ wherever the keyboard puts the plus (with Shift on many, on the keypad on others),
+    // and Ctrl+= on the plus key's own.
+    QList<QKeySequence> larger = QKeySequence::keyBindings(QKeySequence::ZoomIn);
+    for (const QKeySequence &key :
+         { QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal) })
+        if (!larger.contains(key))
+            larger.append(key);
+    m_ui->actionLargerText->setShortcuts(larger);
+    QList<QKeySequence> smaller = QKeySequence::keyBindings(QKeySequence::ZoomOut);
+    if (!smaller.contains(QKeySequence(Qt::CTRL | Qt::Key_Minus)))
+        smaller.append(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    m_ui->actionSmallerText->setShortcuts(smaller);
+    m_ui->actionNormalSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
 
     // The Sound menu's choices are one choice, tagged with the codes the preferences keep.
     m_soundChoices = new QActionGroup(this);
@@ -116,6 +132,38 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_ui->menuSound, &QMenu::aboutToShow, this, &MainWindow::updateSoundAvailability);
     connect(m_sound.get(), &SoundController::availabilityChanged, this,
             &MainWindow::updateSoundAvailability);
+}
+
+void MainWindow::applyDisplayOptions(const DisplayOptions &options)
+{
+    m_displayOptions = options;
+    // The panels already follow the desktop's text size; they take the user's steps and the
+    // projector's doubling.
+    DisplayOptions panels = options;
+    panels.desktopTextScale = 1.0;
+    const double scale = panels.textScale();
+    if (scale != 1.0 || m_panelsScaled) {
+        for (QWidget *panel : { static_cast<QWidget *>(m_ui->valuesPanel),
+                                static_cast<QWidget *>(m_ui->practicePanel) }) {
+            panel->setFont(QFont());
+            if (scale != 1.0) {
+                QFont font = panel->font();
+                if (font.pointSizeF() > 0.0)
+                    font.setPointSizeF(font.pointSizeF() * scale);
+                else
+                    font.setPixelSize(int(std::lround(font.pixelSize() * scale)));
+                panel->setFont(font);
+            }
+        }
+        m_panelsScaled = scale != 1.0;
+    }
+    updateViewsArrangement();
+}
+
+void MainWindow::updateViewsArrangement()
+{
+    m_views->setGraphBesideWhenWide(m_displayOptions.projector || isFullScreen()
+                                    || m_placement->isFullScreen());
 }
 
 void MainWindow::updateSoundAvailability()
@@ -289,6 +337,26 @@ QAction *MainWindow::leaveFullScreenAction() const
 {
     return m_leaveFullScreen;
 }
+QAction *MainWindow::largerTextAction() const
+{
+    return m_ui->actionLargerText;
+}
+QAction *MainWindow::smallerTextAction() const
+{
+    return m_ui->actionSmallerText;
+}
+QAction *MainWindow::normalSizeAction() const
+{
+    return m_ui->actionNormalSize;
+}
+QAction *MainWindow::reverseContrastAction() const
+{
+    return m_ui->actionReverseContrast;
+}
+QAction *MainWindow::projectorAction() const
+{
+    return m_ui->actionProjector;
+}
 QAction *MainWindow::copyAction() const
 {
     return m_ui->actionCopyFigure;
@@ -343,6 +411,8 @@ void bindController(Controller &controller, MainWindow &window)
     controller.progressPanel = window.progressPanel();
     controller.sound = window.sound();
     controller.soundController = window.soundController();
+    controller.reverseContrast = window.reverseContrastAction();
+    controller.projector = window.projectorAction();
 
     Controller *c = &controller;
     // The state the controls report, however it changed: a click, a key, a mnemonic, or an
@@ -391,6 +461,24 @@ void bindController(Controller &controller, MainWindow &window)
                 c->chooseSound(group);
         });
     }
+
+    QObject::connect(window.largerTextAction(), &QAction::triggered, c, [c] { c->largerText(); });
+    QObject::connect(window.smallerTextAction(), &QAction::triggered, c, [c] { c->smallerText(); });
+    QObject::connect(window.normalSizeAction(), &QAction::triggered, c,
+                     [c] { c->normalTextSize(); });
+    QObject::connect(window.orbelView(), &OrbelView::textStepRequested, c, &Controller::stepText);
+    QObject::connect(window.reverseContrastAction(), &QAction::toggled, c,
+                     [c, action = window.reverseContrastAction()] {
+                         if (!c->isRestoring())
+                             c->showReverseContrast(action);
+                     });
+    QObject::connect(window.projectorAction(), &QAction::toggled, c,
+                     [c, action = window.projectorAction()] {
+                         if (!c->isRestoring())
+                             c->showProjector(action);
+                     });
+    QObject::connect(c, &Controller::displayOptionsChanged, &window,
+                     &MainWindow::applyDisplayOptions);
 
     QObject::connect(window.printAction(), &QAction::triggered, c, [c] { c->print(); });
     QObject::connect(window.exportAction(), &QAction::triggered, c, [c] { c->exportFigure(); });

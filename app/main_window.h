@@ -3,6 +3,9 @@
 // commands to its actions. main and the tests build the window the same way.
 #pragma once
 
+#include "view/display_options.h"
+
+#include <QFont>
 #include <QMainWindow>
 
 #include <memory>
@@ -75,6 +78,13 @@ public:
     // View > Full Screen (F11 and the platform's key), and Escape, which leaves full screen.
     QAction *fullScreenAction() const;
     QAction *leaveFullScreenAction() const;
+    // View ▸ Larger Text (Ctrl++), Smaller Text (Ctrl+-), Normal Size (Ctrl+0), Reverse Contrast
+    // and Projector Mode.
+    QAction *largerTextAction() const;
+    QAction *smallerTextAction() const;
+    QAction *normalSizeAction() const;
+    QAction *reverseContrastAction() const;
+    QAction *projectorAction() const;
     QAction *copyAction() const;
     QAction *quitAction() const;
     QAction *readMeAction() const;
@@ -91,6 +101,11 @@ public:
     // The window's size, place and full screen: fitted to the screen, kept between runs.
     WindowPlacement *placement() const { return m_placement; }
 
+    // The look the controller chose: the panels' texts scaled with the figure's, and in full
+    // screen or projector mode on a wide screen the graph beside the circle.
+    void applyDisplayOptions(const DisplayOptions &options);
+    ViewsLayout *viewsLayout() const { return m_views; }
+
 protected:
     // Showing the graph makes the window taller by its height, and showing the values wider by
     // their width; hiding them gives the room back, so that the circle keeps its size.
@@ -98,6 +113,7 @@ protected:
 
 private:
     void updateSoundAvailability();
+    void updateViewsArrangement();
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     ViewsLayout *m_views = nullptr;
@@ -105,6 +121,9 @@ private:
     WindowPlacement *m_placement = nullptr;
     QActionGroup *m_soundChoices = nullptr;
     std::unique_ptr<SoundController> m_sound;
+    DisplayOptions m_displayOptions;
+    // The panels' fonts before any scaling, once they have been scaled.
+    bool m_panelsScaled = false;
 };
 
 // Connects controller's references to window's view and controls (not owned), its actions to the

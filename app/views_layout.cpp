@@ -29,6 +29,20 @@ int ViewsLayout::graphHeightFor(int height, int graphMinimum, int circleMinimum)
     return std::max(graphMinimum, std::min(third, height - circleMinimum));
 }
 
+void ViewsLayout::setGraphBesideWhenWide(bool beside)
+{
+    if (beside == m_beside)
+        return;
+    m_beside = beside;
+    invalidate();
+}
+
+int ViewsLayout::figureWidthBeside(int width, int height, int besidePanels, int gap,
+                                   int graphMinimum)
+{
+    return std::max(0, std::min(height + besidePanels, width - gap - graphMinimum));
+}
+
 void ViewsLayout::addItem(QLayoutItem *item)
 {
     m_items.append(item);
@@ -99,6 +113,19 @@ void ViewsLayout::setGeometry(const QRect &rect)
         = std::max(m_graph->minimumHeight(), m_graph->minimumSizeHint().height());
     const int graph = graphHeightFor(shared, graphMinimum, circle->minimumSize().height());
     const int circleHeight = std::max(0, shared - graph);
+    // What stands beside the circle in its row: the row's designed width beyond the circle's.
+    const int besidePanels = std::max(0, circle->sizeHint().width() - 640);
+    const int figure = figureWidthBeside(rect.width(), rect.height(), besidePanels, gap,
+                                         std::max(400, m_panel->minimumSizeHint().width()));
+    // Beside only where the circle gains by it: on a narrow screen the panels would squeeze it.
+    const int sideBelow = std::min(circleHeight, rect.width() - besidePanels);
+    const int sideBeside = std::min(rect.height(), figure - besidePanels);
+    if (m_beside && isWide(rect.size()) && sideBeside > sideBelow) {
+        circle->setGeometry(QRect(rect.left(), rect.top(), figure, rect.height()));
+        panel->setGeometry(QRect(rect.left() + figure + gap, rect.top(),
+                                 rect.width() - figure - gap, rect.height()));
+        return;
+    }
     circle->setGeometry(QRect(rect.left(), rect.top(), rect.width(), circleHeight));
     panel->setGeometry(
         QRect(rect.left(), rect.top() + circleHeight + gap, rect.width(), graph + extra));

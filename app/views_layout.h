@@ -22,6 +22,15 @@ public:
     // after its own row of controls), given the least each view may have.
     static int graphHeightFor(int height, int graphMinimum, int circleMinimum);
 
+    // On a screen much wider than tall (full screen, a projector) the graph may stand beside the
+    // circle instead, so that the circle has the whole height: the figure takes a square and the
+    // room its side panels need, the graph what is left (at least graphMinimum).
+    void setGraphBesideWhenWide(bool beside);
+    bool graphBesideWhenWide() const { return m_beside; }
+    static bool isWide(const QSize &size) { return size.width() * 5 >= size.height() * 7; }
+    static int figureWidthBeside(int width, int height, int besidePanels, int gap,
+                                 int graphMinimum);
+
     void addItem(QLayoutItem *item) override;
     int count() const override;
     QLayoutItem *itemAt(int index) const override;
@@ -38,4 +47,5 @@ private:
     QList<QLayoutItem *> m_items;
     QWidget *m_panel;
     QWidget *m_graph;
+    bool m_beside = false;
 };

@@ -133,10 +133,77 @@ void drawText(QPainter &painter, const QString &text, const TextAttributes &attr
 
 } // namespace
 
+struct GraphView::Look
+{
+    DisplayOptions options;
+    bool plain = true;
+    // Lengths and line widths grow by s, texts by s times text.
+    double s = 1.0;
+    double text = 1.0;
+    QRectF plot;
+    // With display options: the legend's entries, their rows and where each one begins.
+    double legendRowHeight = 0.0;
+    double entryWidth = 0.0;
+    int entriesPerRow = 1;
+
+    QColor ink(const QColor &designed) const { return figure::forDisplay(designed, options); }
+    int textSize(int designed) const { return int(designed * s * text); }
+    // The thin lines of the design (grid, axes, marker); thicker in projector mode.
+    double thin() const { return options.projector ? std::max(2.0, 1.5 * s) : 1.0; }
+};
+
+GraphView::Look GraphView::lookFor(const QSizeF &size, bool onScreen) const
+{
+    Look look;
+    look.options = onScreen ? m_displayOptions : DisplayOptions();
+    look.plain = look.options.isPlain() || !m_view;
+    if (look.plain) {
+        look.s = scaleFor(size);
+        look.plot = plotAreaFor(size);
+        return look;
+    }
+    // The margins make room for texts of the size asked for.
+    look.s = scaleFor(size);
+    look.text = look.options.textScale();
+    const double s = look.s;
+    const TextAttributes values
+        = m_view->fontAttributeWithSize(look.textSize(valueFontSize), 0, 0.0f);
+    const TextAttributes ticks
+        = m_view->fontAttributeWithSize(look.textSize(tickFontSize), 1, 0.0f);
+    const QString undefined = tr("undefined");
+    const double widest = std::max(
+        double(sizeWithAttributes(QString::fromUtf8("tan(\u03b8) = \u22120.707"), values).width),
+        double(sizeWithAttributes(QString::fromUtf8("tan(\u03b8) ") + undefined, values).width));
+    look.entryWidth = (34.0 + 18.0) * s + widest;
+    look.legendRowHeight = double(sizeWithAttributes(QStringLiteral("Ag"), values).height) * 1.1;
+
+    const double side = std::max(
+        sideMargin * s, double(sizeWithAttributes(QStringLiteral("-0.5"), ticks).width) + 10.0 * s);
+    const double width = std::max(1.0, size.width() - 2.0 * side);
+    int entries = 0;
+    for (const CurveStyle &style : curveStyles())
+        entries += (m_curves & style.curve) ? 1 : 0;
+    look.entriesPerRow = std::max(1, std::min(entries, int(width / look.entryWidth)));
+    const int rows = entries == 0 ? 0 : (entries + look.entriesPerRow - 1) / look.entriesPerRow;
+    const double top = std::max(topMargin * s, rows * look.legendRowHeight + 6.0 * s);
+    const double bottom = std::max(
+        bottomMargin * s, double(sizeWithAttributes(QStringLiteral("Ag"), ticks).height) + 8.0 * s);
+    const double height = std::max(1.0, size.height() - top - bottom);
+    look.plot = QRectF(side, top, width, height);
+    return look;
+}
+
+QRectF GraphView::plotArea() const
+{
+    return lookFor(QSizeF(size()), true).plot;
+}
+
 double GraphView::scaleFor(const QSizeF &size)
 {
-    // Never below the designed size: smaller texts would not be read.
-    return std::max(1.0, size.height() / double(designedHeight));
+    // Never below the designed size: smaller texts would not be read. A graph narrower than
+    // designed for its height (beside the circle) grows by its width, or its labels would run
+    // into one another.
+    return std::max(1.0, std::min(size.height() / double(designedHeight), size.width() / 640.0));
 }
 
 QRectF GraphView::plotAreaFor(const QSizeF &size)
@@ -165,7 +232,7 @@ double GraphView::yForValue(const QRectF &plot, double value)
 void GraphView::draw(QPainter &painter, const QSizeF &size, bool onScreen)
 {
     if (!onScreen) {
-        drawStaticParts(painter, size);
+        drawStaticParts(painter, size, lookFor(size, false));
         drawAngle(painter, size, false);
         return;
     }
@@ -175,37 +242,38 @@ void GraphView::draw(QPainter &painter, const QSizeF &size, bool onScreen)
     // the curves.
     if (m_cache.isNull() || m_cache.size() != (size * ratio).toSize()
         || m_cache.devicePixelRatio() != ratio || m_cacheDegrees != degrees
-        || m_cacheCurves != m_curves) {
+        || m_cacheCurves != m_curves || m_cacheOptions != m_displayOptions) {
         // Opaque, so that putting it on screen is a copy, not a blend.
         m_cache = QImage((size * ratio).toSize(), QImage::Format_RGB32);
         m_cache.setDevicePixelRatio(ratio);
         QPainter cachePainter(&m_cache);
-        drawStaticParts(cachePainter, size);
+        drawStaticParts(cachePainter, size, lookFor(size, true));
         m_cacheDegrees = degrees;
         m_cacheCurves = m_curves;
+        m_cacheOptions = m_displayOptions;
     }
     painter.drawImage(QPointF(0, 0), m_cache);
     drawAngle(painter, size, true);
 }
 
-void GraphView::drawStaticParts(QPainter &painter, const QSizeF &size) const
+void GraphView::drawStaticParts(QPainter &painter, const QSizeF &size, const Look &look) const
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     const QRectF bounds(QPointF(0, 0), size);
-    painter.fillRect(bounds, figure::white());
-    painter.setPen(QPen(figure::black(), 1.0));
+    painter.fillRect(bounds, look.ink(figure::white()));
+    painter.setPen(QPen(look.ink(figure::black()), 1.0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(bounds.adjusted(0.5, 0.5, -0.5, -0.5));
 
-    const QRectF plot = plotAreaFor(size);
-    const double s = scaleFor(size);
+    const QRectF plot = look.plot;
+    const double s = look.s;
     const double x0 = xForTheta(plot, 0.0);
     const double y0 = yForValue(plot, 0.0);
 
     // The grid at every multiple of π∕2 and at the values ±0.5 and ±1.
-    painter.setPen(QPen(QColor(228, 228, 228), 1.0));
+    painter.setPen(QPen(look.ink(QColor(228, 228, 228)), 1.0));
     for (int k = -4; k <= 4; ++k) {
         const double x = xForTheta(plot, k * pi / 2.0);
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
@@ -216,7 +284,7 @@ void GraphView::drawStaticParts(QPainter &painter, const QSizeF &size) const
 
     // The asymptotes of the tangent.
     if (m_curves & Tangent) {
-        QPen dashed(figure::grey(), 1.0, Qt::DashLine);
+        QPen dashed(look.ink(figure::grey()), look.thin(), Qt::DashLine);
         painter.setPen(dashed);
         for (int k : { -3, -1, 1, 3 }) {
             const double x = xForTheta(plot, k * pi / 2.0);
@@ -225,7 +293,7 @@ void GraphView::drawStaticParts(QPainter &painter, const QSizeF &size) const
     }
 
     // The axes with their ticks: θ through the value 0, the values through θ = 0.
-    painter.setPen(QPen(figure::grey(), 1.0));
+    painter.setPen(QPen(look.ink(figure::grey()), look.thin()));
     painter.drawLine(QPointF(plot.left(), y0), QPointF(plot.right(), y0));
     painter.drawLine(QPointF(x0, plot.top()), QPointF(x0, plot.bottom()));
     for (int k = -4; k <= 4; ++k) {
@@ -237,8 +305,8 @@ void GraphView::drawStaticParts(QPainter &painter, const QSizeF &size) const
                          QPointF(x0 + 3.0 * s, yForValue(plot, v)));
 
     if (m_view) {
-        const TextAttributes labels
-            = m_view->fontAttributeWithSize(fontSize(tickFontSize, s), 1, 0.0f);
+        TextAttributes labels = m_view->fontAttributeWithSize(look.textSize(tickFontSize), 1, 0.0f);
+        labels.color = look.ink(figure::grey());
         // The θ ticks named as the figure names the angles, in its unit.
         for (int k = -4; k <= 4; ++k) {
             float angle = float(k * pi / 2.0);
@@ -254,14 +322,34 @@ void GraphView::drawStaticParts(QPainter &painter, const QSizeF &size) const
     for (const CurveStyle &style : curveStyles()) {
         if (!(m_curves & style.curve))
             continue;
-        painter.setPen(curvePen(style, s));
+        QPen pen = curvePen(style, s);
+        if (!look.plain) {
+            pen.setColor(look.ink(style.color));
+            if (look.options.projector)
+                pen.setWidthF(std::max(pen.widthF(), 3.0 * s));
+        }
+        painter.setPen(pen);
         painter.drawPath(curvePath(style.curve, plot));
     }
     painter.setClipping(false);
 
     // The value ticks as the figure writes its axis labels, with the hyphen-minus, over the
     // curves on a light ground of their own.
-    if (m_view) {
+    if (m_view && !look.plain) {
+        // Left of the plotting area, where no curve and no θ label can reach them.
+        TextAttributes labels = m_view->fontAttributeWithSize(look.textSize(tickFontSize), 1, 0.0f);
+        labels.color = look.ink(figure::grey());
+        // The halves only where they do not touch the ones beside them.
+        const bool halves = plot.height() / 6.0
+            > double(sizeWithAttributes(QStringLiteral("0.5"), labels).height) + 2.0 * s;
+        for (double v : { -1.0, -0.5, 0.5, 1.0 }) {
+            if (!halves && std::fabs(v) < 1.0)
+                continue;
+            const QString label = QString::number(v);
+            drawText(painter, label, labels, QPointF(plot.left() - 5.0 * s, yForValue(plot, v)),
+                     Qt::AlignRight | Qt::AlignVCenter);
+        }
+    } else if (m_view) {
         const TextAttributes labels
             = m_view->fontAttributeWithSize(fontSize(tickFontSize, s), 1, 0.0f);
         for (double v : { -1.0, -0.5, 0.5, 1.0 }) {
@@ -278,8 +366,9 @@ void GraphView::drawStaticParts(QPainter &painter, const QSizeF &size) const
         }
     }
 
-    // The legend, above the plotting area: a sample of each curve's line and its name.
-    if (m_view) {
+    // The legend, above the plotting area: a sample of each curve's line and its name. With
+    // display options it is drawn with the values, at every change of the angle.
+    if (m_view && look.plain) {
         const TextAttributes names
             = m_view->fontAttributeWithSize(fontSize(tickFontSize, s), 0, 0.0f);
         const double y = plot.top() / 2.0;
@@ -327,13 +416,13 @@ StyledText GraphView::valueText(Curve curve, float theta, const TextAttributes &
 }
 
 void GraphView::drawDot(QPainter &painter, QPointF at, const QColor &color, double scale,
-                        bool onScreen) const
+                        bool onScreen, const QColor &outline) const
 {
     const double d = 10.0 * scale;
     const QRectF box(at.x() - d / 2.0, at.y() - d / 2.0, d, d);
-    const auto paint = [&box](QPainter &p, const QColor &fill) {
+    const auto paint = [&box, &outline](QPainter &p, const QColor &fill) {
         p.setRenderHint(QPainter::Antialiasing, true);
-        p.setPen(QPen(figure::black(), 1.0));
+        p.setPen(QPen(outline, 1.0));
         p.setBrush(fill);
         p.drawEllipse(box.adjusted(1.0, 1.0, -1.0, -1.0));
     };
@@ -344,7 +433,8 @@ void GraphView::drawDot(QPainter &painter, QPointF at, const QColor &color, doub
     // On screen the dot is drawn once for its colour and then only copied.
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
     for (const Dot &dot : m_dots) {
-        if (dot.color == color && dot.diameter == d && dot.image.devicePixelRatio() == ratio) {
+        if (dot.color == color && dot.outline == outline && dot.diameter == d
+            && dot.image.devicePixelRatio() == ratio) {
             painter.drawImage(box.topLeft(), dot.image);
             return;
         }
@@ -359,7 +449,7 @@ void GraphView::drawDot(QPainter &painter, QPointF at, const QColor &color, doub
     }
     if (m_dots.size() >= 8)
         m_dots.clear();
-    m_dots.push_back(Dot { color, d, image });
+    m_dots.push_back(Dot { color, outline, d, image });
     painter.drawImage(box.topLeft(), image);
 }
 
@@ -370,14 +460,31 @@ void GraphView::drawAngle(QPainter &painter, const QSizeF &size, bool onScreen) 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    const QRectF plot = plotAreaFor(size);
-    const double s = scaleFor(size);
+    const Look look = lookFor(size, onScreen);
+    const QRectF plot = look.plot;
+    const double s = look.s;
     const float theta = m_view->theta();
     // A full turn snapped to the float nearest 2π lies a hair past the end of the area.
     const double x = std::clamp(xForTheta(plot, double(theta)), plot.left(), plot.right());
 
-    painter.setPen(QPen(figure::black(), 1.0));
+    painter.setPen(QPen(look.ink(figure::black()), look.thin()));
     painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+    if (!look.plain) {
+        // The dots on the curves, and the values in the legend above them.
+        for (const CurveStyle &style : curveStyles()) {
+            if (!(m_curves & style.curve))
+                continue;
+            if (style.curve == Tangent && std::fabs(std::cos(theta)) < 0.0001f)
+                continue;
+            const double y = yForValue(plot, double(functionValue(style.curve, theta)));
+            if (y >= plot.top() && y <= plot.bottom())
+                drawDot(painter, QPointF(x, y), look.ink(style.color), s, onScreen,
+                        look.ink(figure::black()));
+        }
+        drawLegendWithValues(painter, look);
+        painter.restore();
+        return;
+    }
 
     // A label is plain text, laid out once and kept like the figure's labels, unless it holds a
     // surd, whose bar and raised slash need styled runs.
@@ -407,7 +514,7 @@ void GraphView::drawAngle(QPainter &painter, const QSizeF &size, bool onScreen) 
             painter.setPen(QPen(figure::black(), 1.0));
             painter.setBrush(style.color);
             if (y >= plot.top() && y <= plot.bottom()) {
-                drawDot(painter, QPointF(x, y), style.color, s, onScreen);
+                drawDot(painter, QPointF(x, y), style.color, s, onScreen, figure::black());
             } else {
                 // Beyond the area (the tangent near its asymptotes): an arrow at its edge.
                 const double edge = y < plot.top() ? plot.top() : plot.bottom();
@@ -470,4 +577,39 @@ void GraphView::drawAngle(QPainter &painter, const QSizeF &size, bool onScreen) 
             drawTextWithAttributes(painter, label.plain, attributes, float(left), bottom);
     }
     painter.restore();
+}
+
+void GraphView::drawLegendWithValues(QPainter &painter, const Look &look) const
+{
+    // Each curve in a slot of its own, as wide as its widest value, so that nothing moves while
+    // the angle does; rows of them when the graph is too narrow for one.
+    const float theta = m_view->theta();
+    const double s = look.s;
+    TextAttributes attributes
+        = m_view->fontAttributeWithSize(look.textSize(valueFontSize), 0, 0.0f);
+    attributes.color = look.ink(figure::black());
+    int index = 0;
+    for (const CurveStyle &style : curveStyles()) {
+        if (!(m_curves & style.curve))
+            continue;
+        const int row = index / look.entriesPerRow;
+        const int column = index % look.entriesPerRow;
+        ++index;
+        const double x = look.plot.left() + column * look.entryWidth;
+        const double y = (row + 0.5) * look.legendRowHeight + 2.0 * s;
+        QPen pen = curvePen(style, s);
+        pen.setColor(look.ink(style.color));
+        if (look.options.projector)
+            pen.setWidthF(std::max(pen.widthF(), 3.0 * s));
+        painter.setPen(pen);
+        painter.drawLine(QPointF(x, y), QPointF(x + 28.0 * s, y));
+
+        const bool undefined = style.curve == Tangent && std::fabs(std::cos(theta)) < 0.0001f;
+        StyledText text(QString::fromUtf8(style.name)
+                            + (undefined ? QStringLiteral(" ") : QStringLiteral(" = ")),
+                        attributes);
+        text.append(valueText(style.curve, theta, attributes));
+        const double height = text.size().height;
+        text.draw(painter, float(x + 34.0 * s), float(y + height / 2.0));
+    }
 }

@@ -54,6 +54,14 @@ void GraphView::setShowsCurve(Curve curve, bool shown)
         platform::notifyDescriptionChanged(this);
 }
 
+void GraphView::setDisplayOptions(const DisplayOptions &options)
+{
+    if (options == m_displayOptions)
+        return;
+    m_displayOptions = options;
+    update();
+}
+
 QString GraphView::accessibleValueText() const
 {
     if (!m_view)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/styled_text.h"
+#include "view/display_options.h"
 
 #include <QHash>
 #include <QImage>
@@ -33,12 +34,18 @@ public:
     bool showsCurve(Curve curve) const { return m_curves & curve; }
     void setShowsCurve(Curve curve, bool shown);
 
+    // How the graph looks on screen beyond its design (as the circle view's options say); paper
+    // and exported files are always drawn as designed.
+    const DisplayOptions &displayOptions() const { return m_displayOptions; }
+    void setDisplayOptions(const DisplayOptions &options);
+
     // The plotting area in the graph's own coordinates (Qt's: y down, from the top left), and the
     // mappings between it and θ and the function values. 0 lies at the horizontal centre of the
     // view, −2π and 2π at the ends of the area; values from about −1.5 to 1.5 fill its height.
-    QRectF plotArea() const { return plotAreaFor(QSizeF(size())); }
+    QRectF plotArea() const;
     // How much larger than designed the graph's texts, lines and margins are drawn for a graph of
-    // size: its height over the designed height, never less than 1.
+    // size: its height over the designed height (or its width over the designed width, when
+    // smaller), never less than 1.
     static constexpr int designedHeight = 240;
     static double scaleFor(const QSizeF &size);
     static QRectF plotAreaFor(const QSizeF &size);
@@ -74,25 +81,33 @@ protected:
 private:
     void angleChanged();
     void setThetaAt(double x);
-    void drawStaticParts(QPainter &painter, const QSizeF &size) const;
+    // The scale, text size, colours and plotting area of one pass.
+    struct Look;
+    Look lookFor(const QSizeF &size, bool onScreen) const;
+    void drawStaticParts(QPainter &painter, const QSizeF &size, const Look &look) const;
     void drawAngle(QPainter &painter, const QSizeF &size, bool onScreen) const;
-    void drawDot(QPainter &painter, QPointF at, const QColor &color, double scale,
-                 bool onScreen) const;
+    // With display options, the legend carries the values, where they hide no curve.
+    void drawLegendWithValues(QPainter &painter, const Look &look) const;
+    void drawDot(QPainter &painter, QPointF at, const QColor &color, double scale, bool onScreen,
+                 const QColor &outline) const;
 
     QPointer<OrbelView> m_view;
     int m_curves = Cosine | Sine;
+    DisplayOptions m_displayOptions;
     bool m_dragging = false;
 
     // The axes, grid, labels, curves and legend as last drawn on screen, and what they show.
     QImage m_cache;
     bool m_cacheDegrees = false;
     int m_cacheCurves = 0;
+    DisplayOptions m_cacheOptions;
     // The values' labels that hold a surd, laid out once: they come back at the standard angles.
     mutable QHash<QString, StyledText> m_surdLabels;
     // The dots of the curves, drawn once for the screen.
     struct Dot
     {
         QColor color;
+        QColor outline;
         double diameter;
         QImage image;
     };

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -70,10 +71,18 @@ PracticePanel::PracticePanel(QWidget *parent)
     layout->addWidget(m_check);
     layout->addWidget(m_feedback);
     layout->addWidget(m_next);
-    layout->addWidget(m_missed);
+    m_missedArea = new QScrollArea(this);
+    m_missedArea->setObjectName(QStringLiteral("practiceMissedArea"));
+    m_missedArea->setWidget(m_missed);
+    m_missedArea->setWidgetResizable(true);
+    m_missedArea->setFrameShape(QFrame::NoFrame);
+    m_missedArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_missedArea->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+    m_missedArea->hide();
+    layout->addWidget(m_missedArea, 1);
     layout->addWidget(m_practiseMissed);
     layout->addWidget(m_newRound);
-    layout->addStretch(1);
+    layout->addStretch(0);
     connect(m_check, &QPushButton::clicked, this, &PracticePanel::check);
     connect(m_next, &QPushButton::clicked, this, &PracticePanel::next);
     connect(m_newRound, &QPushButton::clicked, this, &PracticePanel::askNewRound);
@@ -108,6 +117,8 @@ void PracticePanel::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
+    if (event->type() == QEvent::FontChange)
+        setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('m')) * 20);
     QWidget::changeEvent(event);
 }
 
@@ -329,6 +340,18 @@ void PracticePanel::set(QLabel *label, const Text &text)
     label->setText(text.shown);
     label->setAccessibleName(text.spoken);
     label->setVisible(!text.shown.isEmpty());
+    if (label == m_missed)
+        m_missedArea->setVisible(!text.shown.isEmpty());
+}
+
+QSize PracticePanel::sizeHint() const
+{
+    return QSize(minimumWidth(), QWidget::sizeHint().height());
+}
+
+QSize PracticePanel::minimumSizeHint() const
+{
+    return QSize(minimumWidth(), QWidget::minimumSizeHint().height());
 }
 
 void PracticePanel::announce(const QString &spoken, QPushButton *next)

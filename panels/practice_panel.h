@@ -16,6 +16,7 @@ class OrbelView;
 class PracticeHistory;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 
 class PracticePanel : public QWidget
 {
@@ -68,6 +69,10 @@ public:
     // is negative; its reference angle is π∕3 and sin π∕3 = √3∕2, so sin 4π∕3 = −√3∕2.").
     Text explanation(const practice::Question &question) const;
 
+    // As wide whatever it says, so that the circle beside it keeps its size and place.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 signals:
     // True while a question is open that the point answers by its place: typing the angle would
     // answer it without knowing where it lies.
@@ -113,6 +118,8 @@ private:
     QLabel *m_feedback = nullptr;
     QPushButton *m_next = nullptr;
     QLabel *m_missed = nullptr;
+    // The end-of-round list scrolls rather than making the panel taller than the window.
+    QScrollArea *m_missedArea = nullptr;
     QPushButton *m_newRound = nullptr;
     QPushButton *m_practiseMissed = nullptr;
 };

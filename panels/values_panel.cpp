@@ -8,11 +8,13 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -57,9 +59,44 @@ ValuesPanel::ValuesPanel(QWidget *parent)
         m_lines.append(line);
     }
     layout->addStretch(1);
-    // Wide enough for its longest line, so that it does not change width as the angle moves.
-    setMinimumWidth(
-        fontMetrics().horizontalAdvance(QStringLiteral("Reference angle \u221211\u03c0\u22156")));
+    updateWidth();
+}
+
+void ValuesPanel::updateWidth()
+{
+    // Every line at its widest: the longest exact value, a negative decimal, "undefined", each
+    // quadrant and half-axis, and a reference angle in radians and in degrees.
+    const QString values[] = { QString::fromUtf8("\u22122\u221a3\u22153"),
+                               QString::fromUtf8("\u221288.888"), tr("undefined") };
+    const char *const functions[6]
+        = { QT_TR_NOOP("sin θ = %1"), QT_TR_NOOP("cos θ = %1"), QT_TR_NOOP("tan θ = %1"),
+            QT_TR_NOOP("cot θ = %1"), QT_TR_NOOP("sec θ = %1"), QT_TR_NOOP("csc θ = %1") };
+    QStringList lines;
+    for (const char *f : functions)
+        for (const QString &v : values)
+            lines << tr(f).arg(v);
+    lines << tr("On the positive x axis") << tr("On the positive y axis")
+          << tr("On the negative x axis") << tr("On the negative y axis")
+          << tr("Quadrant %1").arg(QStringLiteral("III"))
+          << tr("Reference angle %1").arg(QString::fromUtf8("\u221211\u03c0\u22156"))
+          << tr("Reference angle %1").arg(QString::fromUtf8("88.888\u00b0"));
+    const QFontMetrics metrics = fontMetrics();
+    int widest = 0;
+    for (const QString &line : std::as_const(lines))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    const QMargins margins = layout() ? layout()->contentsMargins() : QMargins();
+    setMinimumWidth(widest + margins.left() + margins.right() + metrics.averageCharWidth());
+    updateGeometry();
+}
+
+QSize ValuesPanel::sizeHint() const
+{
+    return QSize(minimumWidth(), QWidget::sizeHint().height());
+}
+
+QSize ValuesPanel::minimumSizeHint() const
+{
+    return QSize(minimumWidth(), QWidget::minimumSizeHint().height());
 }
 
 void ValuesPanel::setOrbelView(OrbelView *view)
@@ -82,8 +119,12 @@ void ValuesPanel::showEvent(QShowEvent *event)
 
 void ValuesPanel::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
+        updateWidth();
         refresh();
+    }
+    if (event->type() == QEvent::FontChange)
+        updateWidth();
     QWidget::changeEvent(event);
 }
 

@@ -21,12 +21,18 @@ public:
     // The lines in order: sin, cos, tan, cot, sec, csc, the quadrant, the reference angle.
     QList<QLabel *> lines() const { return m_lines; }
 
+    // As wide as the widest line it can show in its language, whatever it shows now, so that
+    // the circle beside it keeps its size and place as the angle moves.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 protected:
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
     void refresh();
+    void updateWidth();
 
     QPointer<OrbelView> m_view;
     QList<QLabel *> m_lines;

@@ -99,10 +99,16 @@ void Graphics::setColor(const QColor &color)
     m_painter.setBrush(color);
 }
 
+void Graphics::setLineWidth(float width)
+{
+    m_lineWidth = width;
+    applyPen();
+}
+
 void Graphics::applyPen()
 {
     // The default line of the platform: one point wide, butt ends and mitred corners.
-    m_painter.setPen(QPen(m_color, 1.0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    m_painter.setPen(QPen(m_color, double(m_lineWidth), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
 }
 
 void Graphics::applyTransform()
@@ -165,8 +171,16 @@ void Graphics::stroke(const Path &path)
     applyTransform();
     QPen pen = m_painter.pen();
     if (path.dash()) {
-        pen.setDashPattern(*path.dash());
-        pen.setDashOffset(path.dashPhase());
+        // Qt counts dashes in line widths; the path gives them in points.
+        QVector<qreal> dash = *path.dash();
+        qreal phase = path.dashPhase();
+        if (m_lineWidth != 1.0f) {
+            for (qreal &length : dash)
+                length /= qreal(m_lineWidth);
+            phase /= qreal(m_lineWidth);
+        }
+        pen.setDashPattern(dash);
+        pen.setDashOffset(phase);
     }
     m_painter.strokePath(path.painterPath(), pen);
 }

@@ -55,6 +55,9 @@ public:
 
     void setColor(const QColor &color);
     QColor color() const { return m_color; }
+    // The width of later strokes; the platform's one point unless a caller asks for more.
+    void setLineWidth(float width);
+    float lineWidth() const { return m_lineWidth; }
 
     void fillRect(const Rect &rect);
     void strokeRect(const Rect &rect);
@@ -81,5 +84,6 @@ private:
     QTransform m_base;
     bool m_drawingToScreen;
     QColor m_color = Qt::black;
+    float m_lineWidth = 1.0f;
     std::optional<Point> m_appliedOrigin;
 };

@@ -509,6 +509,31 @@
         <comment>File menu: forgets every answer kept, after asking. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
         <translation>Fortschri&amp;tt zurücksetzen…</translation>
     </message>
+    <message>
+        <source>Pro&amp;jector Mode</source>
+        <comment>View menu: thick lines, large texts and deep colours for a class. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>Pro&amp;jektormodus</translation>
+    </message>
+    <message>
+        <source>Larger &amp;Text</source>
+        <comment>View menu: the texts of the figure, the graph and the panels one step larger. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>Schrift ve&amp;rgrößern</translation>
+    </message>
+    <message>
+        <source>Smaller Te&amp;xt</source>
+        <comment>View menu: the texts one step smaller. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>Schrift ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Normal Size</source>
+        <comment>View menu: the texts back to their usual size. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>&amp;Normale Größe</translation>
+    </message>
+    <message>
+        <source>&amp;Reverse Contrast</source>
+        <comment>View menu: the figure and the graph light on a dark ground. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>&amp;Umgekehrter Kontrast</translation>
+    </message>
 </context>
 <context>
     <name>OrbelView</name>

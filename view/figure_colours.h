@@ -38,4 +38,24 @@ inline QColor magenta()
     return QColor(255, 0, 255);
 }
 
+// The colour of a text by the code the figure's texts are asked for with: 1 grey, 2 blue, 3 red,
+// 4 dark grey, 5 magenta, anything else black.
+inline QColor forCode(int code)
+{
+    switch (code) {
+    case 1:
+        return grey();
+    case 2:
+        return blue();
+    case 3:
+        return red();
+    case 4:
+        return darkGrey();
+    case 5:
+        return magenta();
+    default:
+        return black();
+    }
+}
+
 } // namespace figure

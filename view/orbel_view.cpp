@@ -3,13 +3,40 @@
 #include "view/orbel_view.h"
 
 #include "platform/graphics.h"
+#include "view/figure_colours.h"
 
 #include <QMoveEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
+
+namespace {
+
+double relativeLuminance(const QColor &c)
+{
+    const auto channel
+        = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+// The desktop's highlight where it stands 3 : 1 on the figure's ground; black or white where it
+// does not, whichever stands out more.
+QColor focusColour(const QColor &highlight, const QColor &ground)
+{
+    const auto contrast = [](const QColor &a, const QColor &b) {
+        const double la = relativeLuminance(a), lb = relativeLuminance(b);
+        return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    };
+    if (contrast(highlight, ground) >= 3.0)
+        return highlight;
+    return contrast(Qt::black, ground) >= contrast(Qt::white, ground) ? QColor(Qt::black)
+                                                                      : QColor(Qt::white);
+}
+
+} // namespace
 
 OrbelView::OrbelView(const Rect &frame, QWidget *parent)
     : QWidget(parent)
@@ -140,6 +167,25 @@ void OrbelView::setSinCos(bool b)
     update();
 }
 
+void OrbelView::setDisplayOptions(const DisplayOptions &options)
+{
+    if (options == m_displayOptions)
+        return;
+    m_displayOptions = options;
+    update();
+}
+
+int OrbelView::textSize(double designed) const
+{
+    // Truncated toward zero as the design's sizes are; a factor of exactly 1 changes nothing.
+    return int(designed * m_displayOptions.textScale());
+}
+
+QColor OrbelView::ink(const QColor &designed) const
+{
+    return figure::forDisplay(designed, m_displayOptions);
+}
+
 void OrbelView::updateFrameFromGeometry()
 {
     // Qt's geometry is in whole pixels; a frame given in fractional points (the print view) is
@@ -165,6 +211,20 @@ void OrbelView::moveEvent(QMoveEvent *event)
     QWidget::moveEvent(event);
 }
 
+void OrbelView::wheelEvent(QWheelEvent *event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    m_wheelAngle += event->angleDelta().y();
+    const int steps = m_wheelAngle / QWheelEvent::DefaultDeltasPerStep;
+    m_wheelAngle -= steps * QWheelEvent::DefaultDeltasPerStep;
+    if (steps != 0)
+        emit textStepRequested(steps);
+    event->accept();
+}
+
 void OrbelView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -175,9 +235,19 @@ void OrbelView::paintEvent(QPaintEvent *)
     // The focus ring belongs to the window, not to the figure: prints and exports never show it.
     if (hasFocus()) {
         painter.resetTransform();
+        const QColor ring = focusColour(palette().color(QPalette::Highlight), ink(figure::white()));
         painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 1.0));
+        painter.setPen(QPen(ring, 2.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+        painter.drawRect(QRectF(rect()).adjusted(3.0, 3.0, -3.0, -3.0));
+        // The point itself ringed, so that the eye finds what the keys move.
+        const Point origin = m_coordinates.originInFrame();
+        const QPointF centre(double(origin.x) + double(m_displayPoint.x),
+                             double(frame().size.height)
+                                 - (double(origin.y) + double(m_displayPoint.y)));
+        const double radius = std::max(8.0, 0.07 * double(m_unit));
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(QPen(ring, std::max(2.0, double(m_displayOptions.lineWidth(m_unit)))));
+        painter.drawEllipse(centre, radius, radius);
     }
 }

@@ -6,6 +6,7 @@
 #include "platform/geometry.h"
 #include "platform/styled_text.h"
 #include "platform/view_coordinates.h"
+#include "view/display_options.h"
 
 #include <QString>
 #include <QWidget>
@@ -51,6 +52,10 @@ public:
     // arc of the acute angle at the centre, as practice explains an answer. Off by default.
     bool referenceShown() const { return m_referenceShown; }
     void setReferenceShown(bool shown);
+
+    // How the figure looks on screen beyond its design: text size, reverse contrast, projector.
+    const DisplayOptions &displayOptions() const { return m_displayOptions; }
+    void setDisplayOptions(const DisplayOptions &options);
 
     Point currentPoint() const { return m_currentPoint; }
     Point displayPoint() const { return m_displayPoint; }
@@ -124,6 +129,8 @@ signals:
     void thetaChanged(float theta);
     // The pause of the accessible updates is over: what speaks of the angle says it as it is now.
     void accessibleUpdatesResumed();
+    // Ctrl with the wheel over the figure: texts larger (positive steps) or smaller.
+    void textStepRequested(int steps);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -133,11 +140,23 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void initialise();
+    // A text size of the figure as the display options scale it; the design's own when plain.
+    int textSize(double designed) const;
+    // A colour of the figure as the display options show it.
+    QColor ink(const QColor &designed) const;
+    // A text placed outside the box of radius r about the origin in the direction of angle,
+    // its nearest corner at that radius: large texts then keep clear of the circle and arc.
+    void drawOutward(Graphics &g, const QString &text, const TextAttributes &attributes,
+                     double angle, double r);
+    Rect outwardBox(Size size, double angle, double r) const;
+    // The angle's label clear of the axes and the radius, for texts larger than designed.
+    void drawAngleLabel(Graphics &g, const TextAttributes &attributes);
     void updateFrameFromGeometry();
     // Moves the point to the direction of angle as the pointer would, through the winding rule.
     void turnTo(double angle);
@@ -162,6 +181,9 @@ private:
     bool m_angleHidden = false;
     bool m_referenceShown = false;
     bool m_accessibleUpdatesPaused = false;
+    DisplayOptions m_displayOptions;
 
     ViewCoordinates m_coordinates;
+    // Wheel turns not yet a whole notch (fine-grained wheels and touchpads).
+    int m_wheelAngle = 0;
 };

@@ -17,24 +17,6 @@ Q_LOGGING_CATEGORY(lcSurd, "unitcircle.surd")
 
 namespace {
 
-QColor colorForCode(int code)
-{
-    switch (code) {
-    case 1:
-        return figure::grey();
-    case 2:
-        return figure::blue();
-    case 3:
-        return figure::red();
-    case 4:
-        return figure::darkGrey();
-    case 5:
-        return figure::magenta();
-    default:
-        return figure::black();
-    }
-}
-
 using FontCache = QHash<int, QFont>;
 
 FontCache *&fontCache()
@@ -83,7 +65,7 @@ TextAttributes OrbelView::fontAttributeWithSize(int size, int color, float kern)
 
     TextAttributes attributes;
     attributes.font = font;
-    attributes.color = colorForCode(color);
+    attributes.color = figure::forDisplay(figure::forCode(color), m_displayOptions);
     attributes.kern = kern;
     return attributes;
 }

@@ -11,9 +11,11 @@ import time
 
 
 class Stack:
-    def __init__(self, accessibility=True, screen="1280x1024x24"):
+    def __init__(self, accessibility=True, screen="1280x1024x24", framebuffer=False):
         self.accessibility = accessibility
         self.screen = screen
+        # Xvfb keeps its screen in a file (XWD) that screen_pixels reads: no capture tool needed.
+        self.framebuffer = framebuffer
         self.processes = []
         self.scratch = tempfile.mkdtemp(prefix="unitcircle-stack-")
         self.env = dict(os.environ)
@@ -51,8 +53,10 @@ class Stack:
 
     def start_display(self):
         read_end, write_end = os.pipe()
+        extra = ["-fbdir", self.scratch] if self.framebuffer else []
         self._start(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.screen, "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.screen, "-nolisten", "tcp"]
+            + extra,
             pass_fds=(write_end,),
             stdout=subprocess.DEVNULL,
             stderr=subprocess.DEVNULL,
@@ -181,6 +185,23 @@ class Stack:
     def program_log(self):
         with open(os.path.join(self.scratch, "program.log"), "rb") as log:
             return log.read().decode(errors="replace")
+
+    def screen_pixels(self):
+        """The screen as an array of rows of (red, green, blue), read from Xvfb's framebuffer."""
+        import numpy
+        with open(os.path.join(self.scratch, "Xvfb_screen0"), "rb") as screen:
+            data = screen.read()
+        # The XWD header: big-endian 32-bit fields; pixels follow the header and the colour map.
+        field = lambda i: int.from_bytes(data[4 * i:4 * i + 4], "big")
+        header, width, height = field(0), field(4), field(5)
+        bits_per_pixel, bytes_per_line, colours = field(11), field(12), field(19)
+        if bits_per_pixel != 32:
+            raise RuntimeError("a %d-bit screen; the checks read 32-bit pixels" % bits_per_pixel)
+        start = header + 12 * colours
+        rows = numpy.frombuffer(data, numpy.uint8, bytes_per_line * height, start)
+        pixels = rows.reshape(height, bytes_per_line)[:, :width * 4].reshape(height, width, 4)
+        # Little-endian B, G, R, unused, as Xvfb lays out a 24-bit depth.
+        return pixels[:, :, 2::-1].astype(int)
 
     def xdotool(self, *args):
         return subprocess.run(["xdotool", *args], env=self.env, check=False,
