@@ -25,18 +25,34 @@ void drawCentred(Graphics &g, const QString &text, const TextAttributes &attribu
 
 void OrbelView::drawRect(Graphics &g)
 {
+    drawPass(g, false);
+}
+
+void OrbelView::drawScreenPass(Graphics &g)
+{
+    drawPass(g, true);
+}
+
+void OrbelView::drawStillParts(Graphics &g)
+{
+    const Rect visible = bounds();
+    g.setColor(figure::white());
+    g.fillRect(visible);
+    g.setColor(figure::black());
+    g.strokeRect(visible);
+    setOrigin();
+    drawCircleAndAxes(g);
+}
+
+void OrbelView::drawPass(Graphics &g, bool reuseStillLayer)
+{
     if (g.drawingToScreen()) {
-        const Rect visible = bounds();
-        g.setColor(figure::white());
-        g.fillRect(visible);
-        g.setColor(figure::black());
-        g.strokeRect(visible);
-        setOrigin();
+        if (!reuseStillLayer || !copyStillLayer(g))
+            drawStillParts(g);
     } else {
         setPrintOrigin();
+        drawCircleAndAxes(g);
     }
-
-    drawCircleAndAxes(g);
 
     const float u = m_unit;
     m_displayPoint = Point { m_currentPoint.x * u, m_currentPoint.y * u };

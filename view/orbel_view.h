@@ -7,10 +7,14 @@
 #include "platform/styled_text.h"
 #include "platform/view_coordinates.h"
 
+#include <QImage>
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
 class Graphics;
+struct SummaryPanelLayout;
 
 class OrbelView : public QWidget
 {
@@ -67,6 +71,12 @@ public:
 
     // One drawing pass and its parts.
     void drawRect(Graphics &g);
+    // The pass as the window makes it: the same pixels as drawRect, but the parts that do not
+    // move with the point (background, frame, axes, circle, reference points and their labels)
+    // copied from a picture of them where the surface allows it and the view is not too large.
+    void drawScreenPass(Graphics &g);
+    // Drops the picture of the still parts: the next pass on screen draws them again.
+    void stillLayerChanged();
     void drawCircleAndAxes(Graphics &g);
     void drawRefPoint(Graphics &g, float angle, const QString &label);
     void drawCoordinates(Graphics &g);
@@ -111,6 +121,40 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    // Everything the still parts' pixels depend on: the picture of them is drawn again when any of
+    // it changes. An option that changes how the background, frame, axes, circle, reference
+    // points or their labels look must be added here (and to operator==), or the window would go
+    // on showing the picture of the old look; a change that no field can tell (a new palette
+    // read from outside) calls stillLayerChanged() instead.
+    struct StillLayerKey
+    {
+        QSize pixels;
+        qreal devicePixelRatio = 0.0;
+        QImage::Format format = QImage::Format_Invalid;
+        Size frameSize;
+        Point origin;
+        float unit = 0.0f;
+        bool standardAngles = false;
+        int angleUnit = 0;
+
+        bool operator==(const StillLayerKey &other) const;
+        bool operator!=(const StillLayerKey &other) const { return !(*this == other); }
+    };
+    struct StillLayer
+    {
+        StillLayerKey key;
+        QImage image;
+    };
+    // The parts drawn before the moving ones on screen: background, frame, axes and circle.
+    void drawStillParts(Graphics &g);
+    // Copies the picture of the still parts onto g, drawing it first when it is out of date;
+    // false (nothing drawn) where the surface or the size does not allow a copy.
+    bool copyStillLayer(Graphics &g);
+    void drawPass(Graphics &g, bool reuseStillLayer);
+    void layOutResume(SummaryPanelLayout &panel) const;
+    // The measured bar of a radical in the font of attributes, written to the surd log.
+    Size surdBar(const TextAttributes &attributes) const;
+
     void initialise();
     void updateFrameFromGeometry();
     // Moves the point to the direction of angle as the pointer would, through the winding rule.
@@ -132,4 +176,8 @@ private:
     bool m_sinCos = false;
 
     ViewCoordinates m_coordinates;
+
+    StillLayer m_stillLayer;
+    // The summary panel laid out for the angle and attributes it was last drawn with.
+    std::shared_ptr<SummaryPanelLayout> m_panel;
 };

@@ -2,14 +2,66 @@
 #include "view/orbel_view.h"
 
 #include "platform/graphics.h"
+#include "trig/exact_values.h"
 #include "view/figure_colours.h"
 
 #include <cmath>
+#include <cstring>
+#include <memory>
+
+// The panel as last laid out, with what it was made from: the angle, its label and the
+// attributes. The layout is most of the panel's cost, and while the point stands still (or only
+// the window repaints) nothing of it changes.
+struct SummaryPanelLayout
+{
+    float unit = 0.0f;
+    quint32 thetaBits = 0;
+    QString displayTheta;
+    QString thetaString;
+    TextAttributes attributes;
+    StyledText text;
+    Rect box;
+    // The surd texts among the values, whose diagnostic line each pass writes again.
+    int surds = 0;
+};
 
 void OrbelView::drawResume(Graphics &g)
 {
     const double u = m_unit;
     const TextAttributes attributes = fontAttributeWithSize(int(u * 0.08), 0, 0.0f);
+
+    quint32 thetaBits;
+    std::memcpy(&thetaBits, &m_theta, sizeof thetaBits);
+    const SummaryPanelLayout *panel = m_panel.get();
+    if (panel && panel->unit == m_unit && panel->thetaBits == thetaBits
+        && panel->displayTheta == m_displayTheta && panel->thetaString == m_thetaString
+        && panel->attributes == attributes) {
+        for (int i = 0; i < panel->surds; ++i)
+            surdBar(attributes);
+    } else {
+        auto layout = std::make_shared<SummaryPanelLayout>();
+        layout->unit = m_unit;
+        layout->thetaBits = thetaBits;
+        layout->displayTheta = m_displayTheta;
+        layout->thetaString = m_thetaString;
+        layout->attributes = attributes;
+        layOutResume(*layout);
+        m_panel = layout;
+        panel = layout.get();
+    }
+
+    g.setColor(figure::lightGrey());
+    g.strokeRect(panel->box);
+    // Filled after the outline: the fill covers the inner half of the line.
+    g.setColor(QColor::fromRgbF(0.95f, 0.95f, 0.95f, 1.0f));
+    g.fillRect(panel->box);
+    g.drawStyledText(panel->text, Point { m_unit, m_unit });
+}
+
+void OrbelView::layOutResume(SummaryPanelLayout &panel) const
+{
+    const double u = m_unit;
+    const TextAttributes &attributes = panel.attributes;
 
     const QString &t = m_thetaString;
     StyledText text(QStringLiteral("       ") + t + QStringLiteral("  = ") + m_displayTheta
@@ -18,8 +70,16 @@ void OrbelView::drawResume(Graphics &g)
                     attributes);
     // The tail "\n sin(θ) = " is 11 units long, so the cosine lands right after "cos(θ) = ".
     const int length = text.length();
-    text.insert(displayedValue(std::cos(m_theta), attributes), length - 11);
-    text.insert(displayedValue(std::sin(m_theta), attributes), text.length());
+    const float cosine = std::cos(m_theta);
+    const float sine = std::sin(m_theta);
+    text.insert(displayedValue(cosine, attributes), length - 11);
+    text.insert(displayedValue(sine, attributes), text.length());
+    const auto isSurd = [](float value) {
+        const figure::ExactForm form = figure::exactFormOf(std::fabs(value));
+        return form == figure::ExactForm::RootThreeHalves
+            || form == figure::ExactForm::RootTwoHalves;
+    };
+    panel.surds = int(isSurd(cosine)) + int(isSurd(sine));
 
     const float xHeight = xHeightOf(attributes.font);
     const float lineHeight = float(double(xHeight) * 2.8);
@@ -29,14 +89,8 @@ void OrbelView::drawResume(Graphics &g)
     const float referenceWidth
         = sizeWithAttributes(QStringLiteral("cos(T) = 0.12345\n\n\n"), attributes).width;
     const float textHeight = text.size().height;
-    const Rect box { Point { float(u * 0.97), float(u * 0.98) },
-                     Size { float(double(referenceWidth) + u * 0.06),
-                            float(double(textHeight) + u * 0.04) } };
-
-    g.setColor(figure::lightGrey());
-    g.strokeRect(box);
-    // Filled after the outline: the fill covers the inner half of the line.
-    g.setColor(QColor::fromRgbF(0.95f, 0.95f, 0.95f, 1.0f));
-    g.fillRect(box);
-    g.drawStyledText(text, Point { m_unit, m_unit });
+    panel.box = Rect { Point { float(u * 0.97), float(u * 0.98) },
+                       Size { float(double(referenceWidth) + u * 0.06),
+                              float(double(textHeight) + u * 0.04) } };
+    panel.text = std::move(text);
 }
