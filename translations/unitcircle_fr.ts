@@ -196,6 +196,14 @@
         <extracomment>%1 is the name of the printer, or of the file printed to.</extracomment>
         <translation>Rien n’a été imprimé sur « %1 ».</translation>
     </message>
+    <message>
+        <source>Printing is not available.</source>
+        <translation>L’impression n’est pas disponible.</translation>
+    </message>
+    <message>
+        <source>The part of Unit Circle that prints could not be loaded. Reinstalling the program may bring it back.</source>
+        <translation>La partie d’Unit Circle qui imprime n’a pas pu être chargée. Réinstaller le programme peut la rétablir.</translation>
+    </message>
 </context>
 <context>
     <name>FigureExport</name>
@@ -206,6 +214,10 @@
     <message>
         <source>The drawing could not be made.</source>
         <translation>Le dessin n’a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>SVG export is not available: the part of Unit Circle that writes SVG could not be loaded (%1).</source>
+        <translation>L’exportation SVG n’est pas disponible : la partie d’Unit Circle qui écrit le SVG n’a pas pu être chargée (%1).</translation>
     </message>
 </context>
 <context>
@@ -458,6 +470,14 @@
         <source>&amp;Listen to One Turn</source>
         <comment>View menu: the point goes once round the circle with the tone. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
         <translation>É&amp;couter un tour</translation>
+    </message>
+</context>
+<context>
+    <name>Modules</name>
+    <message>
+        <source>The file %1 is missing.</source>
+        <extracomment>%1 is the file name of a part of the program, such as unitcircle-print.so.</extracomment>
+        <translation>Le fichier %1 est manquant.</translation>
     </message>
 </context>
 <context>

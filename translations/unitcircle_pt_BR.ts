@@ -196,6 +196,14 @@
         <extracomment>%1 is the name of the printer, or of the file printed to.</extracomment>
         <translation>Nada foi impresso em “%1”.</translation>
     </message>
+    <message>
+        <source>Printing is not available.</source>
+        <translation>A impressão não está disponível.</translation>
+    </message>
+    <message>
+        <source>The part of Unit Circle that prints could not be loaded. Reinstalling the program may bring it back.</source>
+        <translation>Não foi possível carregar a parte do Unit Circle que imprime. Reinstalar o programa pode recuperá-la.</translation>
+    </message>
 </context>
 <context>
     <name>FigureExport</name>
@@ -206,6 +214,10 @@
     <message>
         <source>The drawing could not be made.</source>
         <translation>Não foi possível gerar o desenho.</translation>
+    </message>
+    <message>
+        <source>SVG export is not available: the part of Unit Circle that writes SVG could not be loaded (%1).</source>
+        <translation>A exportação para SVG não está disponível: não foi possível carregar a parte do Unit Circle que grava SVG (%1).</translation>
     </message>
 </context>
 <context>
@@ -458,6 +470,14 @@
         <source>&amp;Listen to One Turn</source>
         <comment>View menu: the point goes once round the circle with the tone. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
         <translation>&amp;Ouvir uma volta</translation>
+    </message>
+</context>
+<context>
+    <name>Modules</name>
+    <message>
+        <source>The file %1 is missing.</source>
+        <extracomment>%1 is the file name of a part of the program, such as unitcircle-print.so.</extracomment>
+        <translation>O arquivo %1 está faltando.</translation>
     </message>
 </context>
 <context>
