@@ -23,10 +23,11 @@ set(CPACK_GENERATOR "DEB")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "education")
 set(CPACK_STRIP_FILES ON)
-# The Qt libraries come from dpkg-shlibdeps; the fonts that stand in for Helvetica are data. The
+# The Qt libraries come from dpkg-shlibdeps; the fonts that stand in for Helvetica are data, and
+# the sound server's client library is opened at run time, where dpkg-shlibdeps cannot see it. The
 # ReadMe and the web site open in the desktop's own applications, through xdg-open.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-urw-base35")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-urw-base35, libpulse0")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 
 # Debian's documentation of the package: its copyright and its changelog, compressed as policy
