@@ -31,7 +31,9 @@ MainWindow::MainWindow(QWidget *parent)
 {
     m_ui->setupUi(this);
     initialiseResources();
-    setWindowIcon(QIcon(QStringLiteral(":/icons/com.marvosoftware.UnitCircle.svg")));
+    // The icon comes after the figure's first paint: reading it loads Qt's SVG icon engine and
+    // image-format plugins, which nothing before that paint needs.
+    m_ui->orbelView->installEventFilter(this);
     // The tags of the angle-unit cells are the view's angle unit codes.
     m_ui->unit->setId(m_ui->radians, 0);
     m_ui->unit->setId(m_ui->degrees, 1);
@@ -113,6 +115,16 @@ void MainWindow::updateSoundAvailability()
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_ui->orbelView && event->type() == QEvent::Paint) {
+        m_ui->orbelView->removeEventFilter(this);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                setWindowIcon(QIcon(QStringLiteral(":/icons/com.marvosoftware.UnitCircle.svg")));
+            },
+            Qt::QueuedConnection);
+        return false;
+    }
     const bool shown = event->type() == QEvent::ShowToParent;
     if (watched == m_ui->graphPanel && (shown || event->type() == QEvent::HideToParent)) {
         m_ui->actionExportGraph->setEnabled(shown);
