@@ -2,7 +2,8 @@
 # The window as a window manager frames it on the screens of common projectors: openbox on an
 # Xvfb screen of that size, the program started with or without the graph. The whole frame lies on
 # the screen; F11 fills the screen and Escape gives the size back; a window resized to 900 x 700
-# and quit with Ctrl+Q opens at 900 x 700 again.
+# and quit with Ctrl+Q opens at 900 x 700 again. Started and shown, with sound off, the program has
+# loaded neither printing's libraries (Qt Print Support, libcups) nor the sound server's client.
 # Usage: window_fit.py PROGRAM
 import os
 import re
@@ -54,6 +55,11 @@ def start(stack, program):
     return stack.focus_program_window()
 
 
+def mapped_libraries(pid):
+    with open("/proc/%d/maps" % pid) as maps:
+        return {os.path.basename(line.split()[-1]) for line in maps if ".so" in line}
+
+
 def lies_on_screen(geometry, frame, width, height):
     x, y, w, h = geometry
     left, right, top, bottom = frame
@@ -74,6 +80,9 @@ def main(program):
                 continue
             check(lies_on_screen(geometry, frame, width, height),
                   what + ": the whole window, frame included, lies on the screen")
+            loaded = sorted(name for name in mapped_libraries(stack.program.pid)
+                            if name.startswith(("libQt6PrintSupport", "libcups", "libpulse")))
+            check(not loaded, what + ": nothing of printing or sound is loaded yet %s" % loaded)
             if width != 1024:
                 continue
 
