@@ -15,6 +15,7 @@
 #include <QEvent>
 #include <QIcon>
 #include <QLayout>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -117,12 +118,11 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_ui->orbelView && event->type() == QEvent::Paint) {
         m_ui->orbelView->removeEventFilter(this);
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                setWindowIcon(QIcon(QStringLiteral(":/icons/com.marvosoftware.UnitCircle.svg")));
-            },
-            Qt::QueuedConnection);
+        // A moment later, once the events already queued (the paint's own flush among them) are
+        // through.
+        QTimer::singleShot(1, this, [this] {
+            setWindowIcon(QIcon(QStringLiteral(":/icons/com.marvosoftware.UnitCircle.svg")));
+        });
         return false;
     }
     const bool shown = event->type() == QEvent::ShowToParent;
