@@ -12,9 +12,10 @@ namespace platform {
 
 void *moduleFunction(const QString &module, const char *symbol, QString *error)
 {
-    // Loaded modules stay for the run: their code and the objects they made are still in use.
-    static QHash<QString, QLibrary *> loaded;
-    QLibrary *library = loaded.value(module);
+    // Loaded modules stay for the run, to its very end: their code and the objects they made are
+    // still in use while the application object goes.
+    static auto *const loaded = new QHash<QString, QLibrary *>;
+    QLibrary *library = loaded->value(module);
     if (!library) {
         const QDir programDir(QCoreApplication::applicationDirPath());
         QString reason;
@@ -40,7 +41,7 @@ void *moduleFunction(const QString &module, const char *symbol, QString *error)
                     : reason;
             return nullptr;
         }
-        loaded.insert(module, library);
+        loaded->insert(module, library);
     }
     void *function = reinterpret_cast<void *>(library->resolve(symbol));
     if (!function && error)
