@@ -131,8 +131,7 @@ bool write(const Drawing &drawing, const QString &path, FigureFormat format, QSt
     case FigureFormat::Svg: {
         QString unavailable;
         const std::unique_ptr<QPaintDevice> generator = svgGenerator(
-            &file, size, QCoreApplication::translate("FigureExport", "Unit Circle"),
-            &unavailable);
+            &file, size, QCoreApplication::translate("FigureExport", "Unit Circle"), &unavailable);
         if (!generator) {
             if (error)
                 *error = QCoreApplication::translate(

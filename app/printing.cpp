@@ -175,9 +175,9 @@ Module *module(QString *error)
 // Without its module the program cannot print; it says so, and why, once per request.
 void reportUnavailable(QWidget *window, const QString &error)
 {
-    auto *box = new QMessageBox(QMessageBox::Warning, Controller::tr("Unit Circle"),
-                                Controller::tr("Printing is not available."), QMessageBox::Ok,
-                                window);
+    auto *box
+        = new QMessageBox(QMessageBox::Warning, Controller::tr("Unit Circle"),
+                          Controller::tr("Printing is not available."), QMessageBox::Ok, window);
     box->setInformativeText(
         Controller::tr("The part of Unit Circle that prints could not be loaded. Reinstalling "
                        "the program may bring it back."));

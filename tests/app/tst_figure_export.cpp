@@ -179,7 +179,8 @@ private slots:
         const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(name);
         QFile::remove(beside);
         if (loads)
-            QVERIFY(QFile::copy(QStringLiteral(UNITCIRCLE_BINARY_DIR "/unitcircle-svg.so"), beside));
+            QVERIFY(
+                QFile::copy(QStringLiteral(UNITCIRCLE_BINARY_DIR "/unitcircle-svg.so"), beside));
         else if (contents != "-") {
             QFile file(beside);
             QVERIFY(file.open(QIODevice::WriteOnly));

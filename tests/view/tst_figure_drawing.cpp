@@ -462,8 +462,8 @@ void TestFigureDrawing::windowPassMatchesWholePass_data()
     QTest::addColumn<QSize>("size");
 
     const auto nothing = [](OrbelView &) {};
-    QTest::newRow("a second pass, unchanged") << std::function<void(OrbelView &)>(nothing)
-                                              << qreal(1) << QSize(300, 240);
+    QTest::newRow("a second pass, unchanged")
+        << std::function<void(OrbelView &)>(nothing) << qreal(1) << QSize(300, 240);
     QTest::newRow("a second pass at two pixels a point")
         << std::function<void(OrbelView &)>(nothing) << qreal(2) << QSize(300, 240);
     QTest::newRow("a second pass at one and a half pixels a point")
