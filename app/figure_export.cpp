@@ -4,6 +4,7 @@
 
 #include "platform/graphics.h"
 #include "graph/graph_view.h"
+#include "platform/modules.h"
 #include "view/orbel_view.h"
 
 #include <QCoreApplication>
@@ -13,10 +14,14 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QSvgGenerator>
 
 #include <cmath>
 #include <functional>
+#include <memory>
+
+// Linked into a program that carries the SVG module itself (the tests); elsewhere it is loaded.
+extern "C" QPaintDevice *unitcircle_svg_generator(QIODevice *output, const QSize &size,
+                                                  const QString &title) __attribute__((weak));
 
 namespace {
 
@@ -68,6 +73,19 @@ QImage render(const Drawing &drawing, qreal devicePixelRatio)
 
 bool write(const Drawing &drawing, const QString &path, FigureFormat format, QString *error);
 
+// The SVG generator of the SVG module (Qt Svg), loaded the first time it is needed; null with
+// *error where the module cannot be loaded.
+std::unique_ptr<QPaintDevice> svgGenerator(QIODevice *output, const QSize &size,
+                                           const QString &title, QString *error)
+{
+    using Entry = QPaintDevice *(*)(QIODevice *, const QSize &, const QString &);
+    Entry entry = unitcircle_svg_generator;
+    if (!entry)
+        entry = reinterpret_cast<Entry>(platform::moduleFunction(
+            QStringLiteral("unitcircle-svg.so"), "unitcircle_svg_generator", error));
+    return std::unique_ptr<QPaintDevice>(entry ? entry(output, size, title) : nullptr);
+}
+
 } // namespace
 
 FigureFormat figureFormatForPath(const QString &path)
@@ -118,14 +136,21 @@ bool write(const Drawing &drawing, const QString &path, FigureFormat format, QSt
         drawn = render(drawing, 2.0).save(&file, "PNG");
         break;
     case FigureFormat::Svg: {
-        QSvgGenerator generator;
-        generator.setOutputDevice(&file);
-        generator.setSize(size);
-        generator.setViewBox(QRect(QPoint(0, 0), size));
-        generator.setTitle(QCoreApplication::translate("FigureExport", "Unit Circle"));
-        generator.setResolution(72);
+        QString unavailable;
+        const std::unique_ptr<QPaintDevice> generator = svgGenerator(
+            &file, size, QCoreApplication::translate("FigureExport", "Unit Circle"), &unavailable);
+        if (!generator) {
+            if (error)
+                *error = QCoreApplication::translate(
+                             "FigureExport",
+                             "SVG export is not available: the part of Unit Circle that "
+                             "writes SVG could not be loaded (%1).")
+                             .arg(unavailable);
+            file.cancelWriting();
+            return false;
+        }
         QPainter painter;
-        drawn = painter.begin(&generator);
+        drawn = painter.begin(generator.get());
         if (drawn) {
             drawing.draw(painter);
             painter.end();

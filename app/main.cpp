@@ -6,6 +6,7 @@
 #include "app/window_geometry.h"
 #include "panels/practice_history.h"
 #include "platform/accessibility_properties.h"
+#include "platform/deferred_style_icons.h"
 #include "view/orbel_view.h"
 
 #include <QApplication>
@@ -27,6 +28,9 @@ int main(int argc, char *argv[])
     // Any assistive technology may ask for all properties of an object; Qt's bridge alone
     // would crash on it.
     platform::guardAccessibilityProperties();
+
+    // The menu bar's extension icon is read when it is first shown, not while the window is made.
+    platform::deferStyleIcons();
 
     MainWindow window;
     Controller controller;

@@ -18,6 +18,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -34,7 +35,9 @@ MainWindow::MainWindow(QWidget *parent)
 {
     m_ui->setupUi(this);
     initialiseResources();
-    setWindowIcon(QIcon(QStringLiteral(":/icons/com.marvosoftware.UnitCircle.svg")));
+    // The icon comes after the figure's first paint: reading it loads Qt's SVG icon engine and
+    // image-format plugins, which nothing before that paint needs.
+    m_ui->orbelView->installEventFilter(this);
     // The tags of the angle-unit cells are the view's angle unit codes.
     m_ui->unit->setId(m_ui->radians, 0);
     m_ui->unit->setId(m_ui->degrees, 1);
@@ -177,6 +180,15 @@ void MainWindow::updateSoundAvailability()
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_ui->orbelView && event->type() == QEvent::Paint) {
+        m_ui->orbelView->removeEventFilter(this);
+        // A moment later, once the events already queued (the paint's own flush among them) are
+        // through.
+        QTimer::singleShot(1, this, [this] {
+            setWindowIcon(QIcon(QStringLiteral(":/icons/com.marvosoftware.UnitCircle.svg")));
+        });
+        return false;
+    }
     const bool shown = event->type() == QEvent::ShowToParent;
     if (watched == m_ui->graphPanel && (shown || event->type() == QEvent::HideToParent)) {
         m_ui->actionExportGraph->setEnabled(shown);

@@ -1,4 +1,4 @@
-// The print command: the shared settings get 33-point margins, the print dialog runs, and then a
+// The print command: the printing module runs the print dialog on the shared settings, and then a
 // print view exactly the size of the printable area of the paper chosen takes the on-screen view's
 // angle and choices and runs the one drawing pass of the figure (drawRect) on the page, in points,
 // as a non-screen pass. The graph prints the same way: the same dialog and settings, and its own
@@ -8,16 +8,14 @@
 
 #include "platform/graphics.h"
 #include "graph/graph_view.h"
-#include "platform/print_queue.h"
+#include "platform/modules.h"
 #include "view/orbel_view.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QMessageBox>
 #include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 
 #include <algorithm>
 #include <memory>
@@ -26,14 +24,6 @@
 namespace printing {
 
 namespace {
-
-QPrinter *s_sharedPrinter = nullptr;
-
-void destroySharedPrinter()
-{
-    delete s_sharedPrinter;
-    s_sharedPrinter = nullptr;
-}
 
 std::function<void(const PrintPass &)> &passObserver()
 {
@@ -57,7 +47,7 @@ struct Printable
     float height;
 };
 
-std::optional<Printable> printableArea(const QPrinter &printer)
+std::optional<Printable> printableArea(const QPagedPaintDevice &printer)
 {
     const QPageLayout applied = printer.pageLayout();
     const QSizeF paper = applied.fullRect(QPageLayout::Point).size();
@@ -74,15 +64,14 @@ std::optional<Printable> printableArea(const QPrinter &printer)
 
 // A painter on the page in points whose origin is the corner of a w x h box in the middle of
 // the printable area.
-bool beginPage(QPainter &painter, QPrinter &printer, double w, double h)
+bool beginPage(QPainter &painter, QPagedPaintDevice &printer, double w, double h)
 {
     if (!painter.begin(&printer)) {
-        qWarning("Printing could not start on %s",
-                 qPrintable(printer.outputFileName().isEmpty() ? printer.printerName()
-                                                               : printer.outputFileName()));
+        qWarning("Printing could not start");
         return false;
     }
-    const double pointsToDevice = printer.resolution() / 72.0;
+    // The device's dots per inch are the printer's resolution.
+    const double pointsToDevice = printer.logicalDpiX() / 72.0;
     painter.scale(pointsToDevice, pointsToDevice);
     const QRectF area = printer.pageLayout().paintRect(QPageLayout::Point);
     painter.translate((area.width() - w) / 2.0, (area.height() - h) / 2.0);
@@ -91,7 +80,7 @@ bool beginPage(QPainter &painter, QPrinter &printer, double w, double h)
 
 // The view in the middle of the printable area, which the painter's origin is the corner of: the
 // view is that area's size, so the centring only takes up the rounding of w and h to floats.
-bool drawPage(QPrinter &printer, OrbelView &printView, float w, float h)
+bool drawPage(QPagedPaintDevice &printer, OrbelView &printView, float w, float h)
 {
     QPainter painter;
     if (!beginPage(painter, printer, double(w), double(h)))
@@ -101,40 +90,11 @@ bool drawPage(QPrinter &printer, OrbelView &printView, float w, float h)
     return painter.end();
 }
 
-// The job goes to a queue of the print system, not into a file the user chose.
-bool printsToQueue(const QPrinter &printer)
-{
-    return printer.outputFormat() == QPrinter::NativeFormat && printer.outputFileName().isEmpty();
-}
-
 } // namespace
-
-QPrinter &sharedPrintInfo()
-{
-    if (!s_sharedPrinter) {
-        s_sharedPrinter = new QPrinter(QPrinter::HighResolution);
-        static const bool registered = (qAddPostRoutine(destroySharedPrinter), true);
-        Q_UNUSED(registered);
-    }
-    return *s_sharedPrinter;
-}
 
 void setPassObserver(std::function<void(const PrintPass &)> observer)
 {
     passObserver() = std::move(observer);
-}
-
-void setMargins(QPrinter &printer)
-{
-    // Set again at every request, whatever an earlier request or dialog left in the settings.
-    const float margin = 33.0f;
-    QPageLayout layout = printer.pageLayout();
-    layout.setUnits(QPageLayout::Point);
-    layout.setTopMargin(margin);
-    layout.setBottomMargin(margin);
-    layout.setLeftMargin(margin);
-    layout.setRightMargin(margin);
-    printer.setPageLayout(layout);
 }
 
 void setGraphPassObserver(std::function<void(const GraphPrintPass &)> observer)
@@ -142,7 +102,7 @@ void setGraphPassObserver(std::function<void(const GraphPrintPass &)> observer)
     graphPassObserver() = std::move(observer);
 }
 
-bool printFigure(QPrinter &printer, const OrbelView &view)
+bool printFigure(QPagedPaintDevice &printer, const OrbelView &view)
 {
     const std::optional<Printable> printable = printableArea(printer);
     if (!printable)
@@ -172,7 +132,7 @@ bool printFigure(QPrinter &printer, const OrbelView &view)
     return drawn;
 }
 
-bool printGraph(QPrinter &printer, GraphView &graph)
+bool printGraph(QPagedPaintDevice &printer, GraphView &graph)
 {
     const std::optional<Printable> printable = printableArea(printer);
     if (!printable)
@@ -199,66 +159,36 @@ bool printGraph(QPrinter &printer, GraphView &graph)
     return drawn;
 }
 
-Failure send(QPrinter &printer, const std::function<bool()> &draw)
+// Linked into a program that carries the module itself (the tests); elsewhere it is loaded.
+extern "C" Module *unitcircle_print_module() __attribute__((weak));
+
+Module *module(QString *error)
 {
-    const bool queued = printsToQueue(printer);
-    if (queued) {
-        const platform::QueueState state = platform::queueState(printer.printerName());
-        switch (state.kind) {
-        case platform::QueueState::Ready:
-            break;
-        case platform::QueueState::Rejecting:
-            return { Controller::tr("The printer is not accepting jobs."), state.detail };
-        case platform::QueueState::Stopped:
-            return { Controller::tr("The printer is stopped, so nothing was sent to it. Start "
-                                    "it again, then print once more."),
-                     state.detail };
-        case platform::QueueState::Gone:
-            return { Controller::tr("The printer no longer exists. Choose another printer."),
-                     state.detail };
-        case platform::QueueState::Unreachable:
-            return { Controller::tr("The print system cannot be reached."), state.detail };
-        }
+    if (unitcircle_print_module)
+        return unitcircle_print_module();
+    using Entry = Module *(*)();
+    static Module *loaded = nullptr;
+    if (!loaded) {
+        if (const auto entry = reinterpret_cast<Entry>(platform::moduleFunction(
+                QStringLiteral("unitcircle-print.so"), "unitcircle_print_module", error)))
+            loaded = entry();
     }
-    if (!draw())
-        return { Controller::tr("The page could not be made for this paper and printer."), {} };
-    QString detail;
-    if (queued && !platform::lastJobCreated(&detail))
-        return { Controller::tr("The print system did not take the job."), detail };
-    return {};
+    return loaded;
 }
 
-void reportFailure(QWidget *window, const QPrinter &printer, const Failure &failure)
+// Without its module the program cannot print; it says so, and why, once per request.
+void reportUnavailable(QWidget *window, const QString &error)
 {
-    const QString name = printsToQueue(printer)
-        ? printer.printerName()
-        : QDir::toNativeSeparators(printer.outputFileName());
-    auto *box = new QMessageBox(
-        QMessageBox::Warning, Controller::tr("Unit Circle"),
-        //: %1 is the name of the printer, or of the file printed to.
-        Controller::tr("Nothing was printed on \u201c%1\u201d.").arg(name), QMessageBox::Ok,
-        window);
-    box->setInformativeText(failure.reason);
-    if (!failure.detail.isEmpty())
-        box->setDetailedText(failure.detail);
-    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto *box
+        = new QMessageBox(QMessageBox::Warning, Controller::tr("Unit Circle"),
+                          Controller::tr("Printing is not available."), QMessageBox::Ok, window);
+    box->setInformativeText(
+        Controller::tr("The part of Unit Circle that prints could not be loaded. Reinstalling "
+                       "the program may bring it back."));
+    box->setDetailedText(error);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
     box->open();
-}
-
-bool runPrintDialog(QPrinter &printer, QWidget *window, const QString &title)
-{
-    setMargins(printer);
-    // The job's title: the queue lists it, and a PDF printer names its file and document after it.
-    printer.setDocName(title);
-    printer.setCreator(QStringLiteral("Unit Circle"));
-
-    QPrintDialog dialog(&printer, window);
-    dialog.setWindowModality(Qt::WindowModal);
-    // One page and nothing to choose from.
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace printing
@@ -268,17 +198,23 @@ void Controller::print(QObject *)
     if (!orbelView)
         return;
 
-    QPrinter &printer = printing::sharedPrintInfo();
+    QString error;
+    printing::Module *module = printing::module(&error);
+    if (!module) {
+        printing::reportUnavailable(window, error);
+        return;
+    }
     //: The print job's title: the queue lists it and a PDF printer names its file after it.
-    if (!printing::runPrintDialog(printer, window, tr("Unit Circle")))
+    if (!module->runPrintDialog(window, tr("Unit Circle")))
         return;
 
     // The paper is the one chosen in the dialog (a printer's own default, or one picked in its
     // properties), so the figure is sized only now.
+    QPagedPaintDevice &printer = module->printer();
     const printing::Failure failure
-        = printing::send(printer, [&] { return printing::printFigure(printer, *orbelView); });
+        = module->send([&] { return printing::printFigure(printer, *orbelView); });
     if (!failure.reason.isNull())
-        printing::reportFailure(window, printer, failure);
+        module->reportFailure(window, failure);
 }
 
 void Controller::printGraph(QObject *)
@@ -286,13 +222,19 @@ void Controller::printGraph(QObject *)
     if (!graphView)
         return;
 
-    QPrinter &printer = printing::sharedPrintInfo();
+    QString error;
+    printing::Module *module = printing::module(&error);
+    if (!module) {
+        printing::reportUnavailable(window, error);
+        return;
+    }
     //: The title of the print job of the graph: the queue lists it and a PDF printer names its
     //: file after it.
-    if (!printing::runPrintDialog(printer, window, tr("Unit Circle Graph")))
+    if (!module->runPrintDialog(window, tr("Unit Circle Graph")))
         return;
+    QPagedPaintDevice &printer = module->printer();
     const printing::Failure failure
-        = printing::send(printer, [&] { return printing::printGraph(printer, *graphView); });
+        = module->send([&] { return printing::printGraph(printer, *graphView); });
     if (!failure.reason.isNull())
-        printing::reportFailure(window, printer, failure);
+        module->reportFailure(window, failure);
 }

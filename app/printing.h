@@ -1,5 +1,7 @@
-// Printing the figure: the application's shared print settings, and a look at each
-// print view after its pass on the page for tests.
+// Printing the figure: its page and the graph's, drawn on whatever paged device the print
+// settings are, and a look at each print view after its pass on the page for tests. The print
+// settings, the dialog and the print system's answers are the printing module's (Qt Print
+// Support and libcups, loaded the first time the user prints): see print_dialog.h.
 #pragma once
 
 #include <QMarginsF>
@@ -11,14 +13,10 @@
 
 class GraphView;
 class OrbelView;
-class QPrinter;
+class QPagedPaintDevice;
 class QWidget;
 
 namespace printing {
-
-// The shared print settings: one high-resolution printer for the
-// whole run, kept between requests, destroyed with the application object.
-QPrinter &sharedPrintInfo();
 
 // What one print request worked with: the paper and the margins read back in points, the
 // printable area w x h, and the print view, still alive, after its drawing pass on the page.
@@ -43,18 +41,15 @@ struct GraphPrintPass
 };
 void setGraphPassObserver(std::function<void(const GraphPrintPass &)> observer);
 
-// All four margins of the settings to 33 points.
-void setMargins(QPrinter &printer);
-
 // What follows an accepted print dialog: the figure of view, with its angle and choices, on one
 // page of the paper the printer holds now, in the printable area within its margins. Answers
 // whether the page was drawn (not whether the print system took it: see send).
-bool printFigure(QPrinter &printer, const OrbelView &view);
+bool printFigure(QPagedPaintDevice &printer, const OrbelView &view);
 
 // The same for the graph: across the whole printable width, as high as a graph of the designed
 // proportions of the window's is (or the printable height, where that is less), in the middle of
 // the printable area, drawn by the graph's own drawing pass for paper.
-bool printGraph(QPrinter &printer, GraphView &graph);
+bool printGraph(QPagedPaintDevice &printer, GraphView &graph);
 
 // Why a page did not go out, in the user's language: the reason and the print system's own words
 // (or nothing); a null reason where it went out.
@@ -64,16 +59,27 @@ struct Failure
     QString detail;
 };
 
-// One page to the destination the dialog left in printer, drawn by draw: asked first whether the
-// queue can take a job at all, and afterwards whether the job was created. A page printed to a
-// file is judged by its drawing alone.
-Failure send(QPrinter &printer, const std::function<bool()> &draw);
+// What the printing module does for the program: the shared settings, the dialog, sending a page
+// and saying why it did not go out.
+class Module
+{
+public:
+    virtual ~Module() = default;
+    // The shared print settings: one high-resolution printer for the whole run, kept between
+    // requests.
+    virtual QPagedPaintDevice &printer() = 0;
+    // The print dialog of a request attached to window, for one page of a job named title, on
+    // the shared settings with 33-point margins. Answers whether the user accepted it.
+    virtual bool runPrintDialog(QWidget *window, const QString &title) = 0;
+    // One page to the destination the dialog left in the settings, drawn by draw: asked first
+    // whether the queue can take a job at all, and afterwards whether the job was created.
+    virtual Failure send(const std::function<bool()> &draw) = 0;
+    // The failure said in a message attached to window, naming the printer.
+    virtual void reportFailure(QWidget *window, const Failure &failure) = 0;
+};
 
-// The failure said in a message attached to window, naming the printer.
-void reportFailure(QWidget *window, const QPrinter &printer, const Failure &failure);
-
-// The print dialog of a request attached to window, for one page of a job named title. Answers
-// whether the user accepted it.
-bool runPrintDialog(QPrinter &printer, QWidget *window, const QString &title);
+// The printing module: linked into the program (the tests), or loaded on the first call. Null
+// with *error, in the user's language, where it cannot be loaded.
+Module *module(QString *error);
 
 } // namespace printing

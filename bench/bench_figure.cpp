@@ -1,7 +1,7 @@
-// The figure's costs: one whole drawing pass into an image with every option on (θ = π∕6, so the
-// surds are drawn), beside the floor of the same image only filled white; process for one pointer
-// position; and a press, drags and a release delivered as Qt events, each repainted, with and
-// without the graph and with sound on and off.
+// The figure's costs: one drawing pass into an image with every option on (θ = π∕6, so the
+// surds are drawn), as the window makes it and as export makes it, beside the floor of the same
+// image only filled white; process for one pointer position; and a press, drags and a release
+// delivered as Qt events, each repainted, with and without the graph and with sound on and off.
 #include "sound/sound_controller.h"
 #include "platform/graphics.h"
 #include "sound/tone_output.h"
@@ -44,7 +44,9 @@ QImage imageFor(const benchmark::State &state)
     return image;
 }
 
-void drawingPass(benchmark::State &state)
+// The pass as the window makes it (the still parts copied from their picture where the size
+// allows), and as export makes it, every part drawn.
+void drawingPass(benchmark::State &state, bool onScreen)
 {
     OrbelView view(Rect { { 0.0f, 0.0f }, { float(state.range(0)), float(state.range(1)) } });
     view.setStandardAngles(true);
@@ -54,11 +56,19 @@ void drawingPass(benchmark::State &state)
     for (auto _ : state) {
         QPainter painter(&image);
         Graphics g(painter, view.coordinates(), true);
-        view.drawRect(g);
+        if (onScreen)
+            view.drawScreenPass(g);
+        else
+            view.drawRect(g);
     }
     benchmark::DoNotOptimize(image.constBits());
 }
-BENCHMARK(drawingPass)->Apply(sizes);
+BENCHMARK_CAPTURE(drawingPass, onScreen, true)->Apply(sizes);
+BENCHMARK_CAPTURE(drawingPass, drawnWhole, false)
+    ->Args({ 640, 480, 1 })
+    ->Args({ 3840, 2160, 1 })
+    ->ArgNames({ "w", "h", "dpr" })
+    ->Unit(benchmark::kMicrosecond);
 
 void whiteFill(benchmark::State &state)
 {

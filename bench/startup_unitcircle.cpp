@@ -1,26 +1,35 @@
-// Start-up of the program as main does it (window from the interface description, controller,
-// restored choices), ending after the figure's first completed paint.
+// Start-up of the program itself: linked with the program's own main (translations, accessibility,
+// window from the interface description, controller, restored choices and placement), this only
+// adds a watcher, installed as the application object is made, that ends the run after the
+// figure's first completed paint.
 #include "first_paint.h"
 
-#include "app/controller.h"
-#include "app/main_window.h"
 #include "view/orbel_view.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 
-int main(int argc, char *argv[])
+namespace {
+
+class QuitAfterFigurePaint : public QuitAfterFirstPaint
 {
-    QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("unitcircle"));
-    QCoreApplication::setApplicationName(QStringLiteral("unitcircle"));
+public:
+    using QuitAfterFirstPaint::QuitAfterFirstPaint;
 
-    MainWindow window;
-    Controller controller;
-    bindController(controller, window);
-    controller.awakeFromNib();
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && qobject_cast<OrbelView *>(watched))
+            return QuitAfterFirstPaint::eventFilter(watched, event);
+        return false;
+    }
+};
 
-    QuitAfterFirstPaint quit;
-    window.orbelView()->installEventFilter(&quit);
-    window.show();
-    return app.exec();
+void watchFirstPaint()
+{
+    QCoreApplication *app = QCoreApplication::instance();
+    app->installEventFilter(new QuitAfterFigurePaint(app));
 }
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(watchFirstPaint)

@@ -23,11 +23,12 @@ set(CPACK_GENERATOR "DEB")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "education")
 set(CPACK_STRIP_FILES ON)
-# The Qt libraries come from dpkg-shlibdeps; the fonts that stand in for Helvetica are data. The
-# ReadMe and the web site open in the desktop's own applications, through xdg-open. Qt SQL's
-# SQLite driver, which keeps the practice history, is a plugin that dpkg-shlibdeps cannot see.
+# The Qt libraries come from dpkg-shlibdeps; the fonts that stand in for Helvetica are data, and
+# the sound server's client library is opened at run time, where dpkg-shlibdeps cannot see it; so
+# is Qt SQL's SQLite driver, a plugin, which keeps the practice history. The ReadMe and the web
+# site open in the desktop's own applications, through xdg-open.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-urw-base35, libqt6sql6-sqlite")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-urw-base35, libpulse0, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 
 # Debian's documentation of the package: its copyright and its changelog, compressed as policy

@@ -199,6 +199,35 @@ void Graphics::drawStyledText(const StyledText &text, Point lowerLeft)
     endText();
 }
 
+std::optional<Graphics::PixelSurface> Graphics::pixelSurface() const
+{
+    QPaintEngine *engine = m_painter.paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster || !m_base.isIdentity())
+        return std::nullopt;
+    // A widget's painting lands in its window's backing store: that image decides the format.
+    const QPaintDevice *target = engine->paintDevice();
+    if (!target || target->devType() != QInternal::Image)
+        return std::nullopt;
+    const QPaintDevice *device = m_painter.device();
+    return PixelSurface { static_cast<const QImage *>(target)->format(),
+                          device ? device->devicePixelRatio() : 1.0 };
+}
+
+void Graphics::copyPixels(const QImage &image)
+{
+    // The same pixels seen at a ratio of one: with the painter's scale undone, Qt copies them
+    // row by row instead of resampling.
+    const QImage pixels(image.constBits(), image.width(), image.height(), image.bytesPerLine(),
+                        image.format());
+    m_painter.save();
+    const qreal ratio = image.devicePixelRatio();
+    m_painter.setWorldTransform(QTransform::fromScale(1.0 / ratio, 1.0 / ratio) * m_base);
+    m_painter.setCompositionMode(QPainter::CompositionMode_Source);
+    m_painter.drawImage(QPointF(0.0, 0.0), pixels);
+    m_painter.restore();
+    m_appliedOrigin.reset();
+}
+
 void Graphics::beginText(Point lowerLeft)
 {
     // Texts are drawn upright: only their anchor goes through the flip.

@@ -7,6 +7,7 @@
 #include "platform/styled_text.h"
 
 #include <QColor>
+#include <QImage>
 #include <QPainterPath>
 #include <QTransform>
 
@@ -70,6 +71,19 @@ public:
     void drawStyledText(const StyledText &text, Point lowerLeft);
 
     QPainter &painter() { return m_painter; }
+
+    // What a picture of this surface must be for copyPixels to put it on as it is: a raster
+    // surface that the caller has not transformed, in its own pixel format and pixel ratio. Nothing
+    // for vector devices (printers, PDF, SVG) and for transformed painters.
+    struct PixelSurface
+    {
+        QImage::Format format;
+        qreal devicePixelRatio;
+    };
+    std::optional<PixelSurface> pixelSurface() const;
+    // Puts an opaque picture of device pixels on the surface with its top-left corner at the
+    // view's, replacing what is there (a copy, not a blend).
+    void copyPixels(const QImage &image);
 
 private:
     void applyTransform();

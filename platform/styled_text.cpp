@@ -233,7 +233,34 @@ void drawLayout(QPainter &painter, const StyledTextLayout &layout, float x, floa
 }
 
 // The figure draws the same few plain labels on every pass; they are laid out once per run.
-using PlainCache = QHash<QString, std::shared_ptr<const StyledTextLayout>>;
+// Looked up by the text and the attributes themselves: a font compares by its shared definition
+// at once, where spelling out its key would cost more than many a label's drawing.
+struct PlainKey
+{
+    QString text;
+    TextAttributes attributes;
+
+    bool operator==(const PlainKey &other) const
+    {
+        return text == other.text && attributes == other.attributes;
+    }
+};
+
+size_t qHash(const PlainKey &key, size_t seed = 0)
+{
+    const auto bits = [](const std::optional<float> &v) {
+        quint32 pattern = 0xffffffffu;
+        if (v)
+            std::memcpy(&pattern, &*v, sizeof pattern);
+        return pattern;
+    };
+    const QFont &font = key.attributes.font;
+    return qHashMulti(seed, key.text, font.pixelSize(), font.pointSizeF(), font.weight(),
+                      key.attributes.color.rgba(), bits(key.attributes.kern),
+                      bits(key.attributes.baselineOffset));
+}
+
+using PlainCache = QHash<PlainKey, std::shared_ptr<const StyledTextLayout>>;
 
 PlainCache *&plainCache()
 {
@@ -255,15 +282,7 @@ std::shared_ptr<const StyledTextLayout> plainLayout(const QString &text,
         plainCache() = new PlainCache;
         qAddPostRoutine(dropPlainCache);
     }
-    const auto bits = [](const std::optional<float> &v) {
-        quint32 pattern = 0;
-        if (v)
-            std::memcpy(&pattern, &*v, sizeof pattern);
-        return v ? QString::number(pattern) : QStringLiteral("-");
-    };
-    const QString key = attributes.font.key() + QChar(0x1f)
-        + QString::number(attributes.color.rgba64()) + QChar(0x1f) + bits(attributes.kern)
-        + QChar(0x1f) + bits(attributes.baselineOffset) + QChar(0x1f) + text;
+    const PlainKey key { text, attributes };
     PlainCache &cache = *plainCache();
     if (const auto found = cache.constFind(key); found != cache.constEnd())
         return *found;

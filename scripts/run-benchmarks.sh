@@ -2,9 +2,10 @@
 # Runs every benchmark of a build on this machine, one after the other:
 #   1. bench_figure (Google Benchmark): drawing passes beside their white-fill floor, process,
 #      and a press-drag-release through Qt events with its repaints;
-#   2. start-up to the first completed paint of the program's window, beside a bare QMainWindow
-#      with one plain widget, timed with hyperfine, and the peak memory (maximum resident set) of
-#      each from GNU time, the median of five runs.
+#   2. start-up to the first completed paint of the program's figure (the program's own main:
+#      translations, accessibility, restored choices and window placement), beside a bare
+#      QMainWindow with one plain widget, timed with hyperfine, with the ratio of their medians;
+#      and the peak memory (maximum resident set) of each from GNU time, the median of five runs.
 # Usage: scripts/run-benchmarks.sh BUILD_DIR
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,9 +29,16 @@ echo "== drawing, process and drag ($(nproc) cores, load $(cut -d' ' -f1-3 /proc
 echo
 echo "== start-up to the first completed paint"
 hyperfine -N --warmup 3 --runs 30 --export-markdown "$config/startup.md" \
+  --export-json "$config/startup.json" \
   -n "unitcircle window" "$bench/bench_startup_unitcircle" \
   -n "bare QMainWindow" "$bench/bench_startup_bare"
 cat "$config/startup.md"
+python3 - "$config/startup.json" <<'EOF'
+import json, sys
+results = {r["command"]: r for r in json.load(open(sys.argv[1]))["results"]}
+app, bare = results["unitcircle window"]["median"], results["bare QMainWindow"]["median"]
+print(f"median: {app * 1000:.1f} ms vs {bare * 1000:.1f} ms, ratio: {app / bare:.3f}")
+EOF
 
 peak() {
   local runs=()

@@ -2,6 +2,7 @@
 #include "sound/tone_output.h"
 
 #include <QDateTime>
+#include <QLibrary>
 #include <QMetaObject>
 
 #include <pulse/simple.h>
@@ -154,8 +155,42 @@ struct ToneOutput::Worker
 
 namespace {
 
+// The sound server's client library is opened the first time the tone asks for the server (a
+// choice of sound, or the Sound menu asking whether there is one): a run that never sounds does
+// not load it, nor the codecs it brings. Without it there is no server, as far as the tone knows.
+struct PulseSimple
+{
+    decltype(&pa_simple_new) newStream = nullptr;
+    decltype(&pa_simple_write) write = nullptr;
+    decltype(&pa_simple_free) free = nullptr;
+};
+
+const PulseSimple *pulseSimple()
+{
+    static const PulseSimple *const loaded = []() -> const PulseSimple * {
+        static QLibrary library(QStringLiteral("pulse-simple"), 0);
+        library.setLoadHints(QLibrary::PreventUnloadHint);
+        static PulseSimple functions;
+        functions.newStream
+            = reinterpret_cast<decltype(&pa_simple_new)>(library.resolve("pa_simple_new"));
+        functions.write
+            = reinterpret_cast<decltype(&pa_simple_write)>(library.resolve("pa_simple_write"));
+        functions.free
+            = reinterpret_cast<decltype(&pa_simple_free)>(library.resolve("pa_simple_free"));
+        if (!functions.newStream || !functions.write || !functions.free) {
+            qWarning("No sound: %s", qPrintable(library.errorString()));
+            return nullptr;
+        }
+        return &functions;
+    }();
+    return loaded;
+}
+
 pa_simple *connectStream()
 {
+    const PulseSimple *pulse = pulseSimple();
+    if (!pulse)
+        return nullptr;
     pa_sample_spec spec {};
     spec.format = PA_SAMPLE_S16LE;
     spec.rate = ToneSynth::sampleRate;
@@ -172,8 +207,8 @@ pa_simple *connectStream()
     buffer.minreq = bytes(blockMilliseconds);
     buffer.fragsize = std::uint32_t(-1);
     int error = 0;
-    return pa_simple_new(nullptr, "Unit Circle", PA_STREAM_PLAYBACK, nullptr, "Tone", &spec,
-                         nullptr, &buffer, &error);
+    return pulse->newStream(nullptr, "Unit Circle", PA_STREAM_PLAYBACK, nullptr, "Tone", &spec,
+                            nullptr, &buffer, &error);
 }
 
 } // namespace
@@ -208,7 +243,7 @@ bool ToneOutput::isAvailable() const
         pa_simple *probe = connectStream();
         m_probed = probe != nullptr;
         if (probe)
-            pa_simple_free(probe);
+            pulseSimple()->free(probe);
         m_probedAt = now;
     }
     return m_probed;
@@ -235,12 +270,12 @@ bool ToneOutput::open()
             }
             // Waits while the server's queue is full: this is what paces the thread.
             int error = 0;
-            if (pa_simple_write(connection, block, sizeof block, &error) < 0) {
+            if (pulseSimple()->write(connection, block, sizeof block, &error) < 0) {
                 lost = true;
                 break;
             }
         }
-        pa_simple_free(connection);
+        pulseSimple()->free(connection);
         if (lost) {
             const std::lock_guard<std::mutex> guard(stream->mutex);
             if (ToneOutput *owner = stream->owner; owner && worker->running.load())

@@ -231,6 +231,14 @@
         <source>Your practice history could not be cleared. Nothing was forgotten.</source>
         <translation>Ihr Übungsverlauf konnte nicht gelöscht werden. Es wurde nichts vergessen.</translation>
     </message>
+    <message>
+        <source>Printing is not available.</source>
+        <translation>Drucken ist nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>The part of Unit Circle that prints could not be loaded. Reinstalling the program may bring it back.</source>
+        <translation>Der Teil von Unit Circle, der druckt, konnte nicht geladen werden. Eine Neuinstallation des Programms kann ihn zurückbringen.</translation>
+    </message>
 </context>
 <context>
     <name>FigureExport</name>
@@ -241,6 +249,10 @@
     <message>
         <source>The drawing could not be made.</source>
         <translation>Die Zeichnung konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>SVG export is not available: the part of Unit Circle that writes SVG could not be loaded (%1).</source>
+        <translation>Der SVG-Export ist nicht verfügbar: Der Teil von Unit Circle, der SVG schreibt, konnte nicht geladen werden (%1).</translation>
     </message>
 </context>
 <context>
@@ -533,6 +545,14 @@
         <source>&amp;Reverse Contrast</source>
         <comment>View menu: the figure and the graph light on a dark ground. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
         <translation>&amp;Umgekehrter Kontrast</translation>
+    </message>
+</context>
+<context>
+    <name>Modules</name>
+    <message>
+        <source>The file %1 is missing.</source>
+        <extracomment>%1 is the file name of a part of the program, such as unitcircle-print.so.</extracomment>
+        <translation>Die Datei %1 fehlt.</translation>
     </message>
 </context>
 <context>

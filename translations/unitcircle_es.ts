@@ -231,6 +231,14 @@
         <source>Your practice history could not be cleared. Nothing was forgotten.</source>
         <translation>No se pudo borrar su historial de práctica. No se ha olvidado nada.</translation>
     </message>
+    <message>
+        <source>Printing is not available.</source>
+        <translation>La impresión no está disponible.</translation>
+    </message>
+    <message>
+        <source>The part of Unit Circle that prints could not be loaded. Reinstalling the program may bring it back.</source>
+        <translation>No se pudo cargar la parte de Unit Circle que imprime. Reinstalar el programa puede recuperarla.</translation>
+    </message>
 </context>
 <context>
     <name>FigureExport</name>
@@ -241,6 +249,10 @@
     <message>
         <source>The drawing could not be made.</source>
         <translation>No se pudo crear el dibujo.</translation>
+    </message>
+    <message>
+        <source>SVG export is not available: the part of Unit Circle that writes SVG could not be loaded (%1).</source>
+        <translation>La exportación a SVG no está disponible: no se pudo cargar la parte de Unit Circle que escribe SVG (%1).</translation>
     </message>
 </context>
 <context>
@@ -533,6 +545,14 @@
         <source>&amp;Reverse Contrast</source>
         <comment>View menu: the figure and the graph light on a dark ground. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
         <translation>Contraste &amp;invertido</translation>
+    </message>
+</context>
+<context>
+    <name>Modules</name>
+    <message>
+        <source>The file %1 is missing.</source>
+        <extracomment>%1 is the file name of a part of the program, such as unitcircle-print.so.</extracomment>
+        <translation>Falta el archivo %1.</translation>
     </message>
 </context>
 <context>

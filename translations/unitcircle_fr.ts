@@ -231,6 +231,14 @@
         <source>Your practice history could not be cleared. Nothing was forgotten.</source>
         <translation>Votre historique d’exercices n’a pas pu être effacé. Rien n’a été oublié.</translation>
     </message>
+    <message>
+        <source>Printing is not available.</source>
+        <translation>L’impression n’est pas disponible.</translation>
+    </message>
+    <message>
+        <source>The part of Unit Circle that prints could not be loaded. Reinstalling the program may bring it back.</source>
+        <translation>La partie d’Unit Circle qui imprime n’a pas pu être chargée. Réinstaller le programme peut la rétablir.</translation>
+    </message>
 </context>
 <context>
     <name>FigureExport</name>
@@ -241,6 +249,10 @@
     <message>
         <source>The drawing could not be made.</source>
         <translation>Le dessin n’a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>SVG export is not available: the part of Unit Circle that writes SVG could not be loaded (%1).</source>
+        <translation>L’exportation SVG n’est pas disponible : la partie d’Unit Circle qui écrit le SVG n’a pas pu être chargée (%1).</translation>
     </message>
 </context>
 <context>
@@ -533,6 +545,14 @@
         <source>&amp;Reverse Contrast</source>
         <comment>View menu: the figure and the graph light on a dark ground. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
         <translation>Contraste &amp;inversé</translation>
+    </message>
+</context>
+<context>
+    <name>Modules</name>
+    <message>
+        <source>The file %1 is missing.</source>
+        <extracomment>%1 is the file name of a part of the program, such as unitcircle-print.so.</extracomment>
+        <translation>Le fichier %1 est manquant.</translation>
     </message>
 </context>
 <context>

@@ -26,21 +26,40 @@ void drawCentred(Graphics &g, const QString &text, const TextAttributes &attribu
 
 void OrbelView::drawRect(Graphics &g)
 {
+    drawPass(g, false);
+}
+
+void OrbelView::drawScreenPass(Graphics &g)
+{
+    drawPass(g, true);
+}
+
+void OrbelView::drawStillParts(Graphics &g)
+{
+    const Rect visible = bounds();
+    g.setColor(ink(figure::white()));
+    g.fillRect(visible);
+    g.setColor(ink(figure::black()));
+    g.strokeRect(visible);
+    setOrigin();
+    if (!m_displayOptions.isPlain())
+        g.setLineWidth(m_displayOptions.lineWidth(double(m_unit)));
+    drawCircleAndAxes(g);
+}
+
+void OrbelView::drawPass(Graphics &g, bool reuseStillLayer)
+{
     if (g.drawingToScreen()) {
-        const Rect visible = bounds();
-        g.setColor(ink(figure::white()));
-        g.fillRect(visible);
-        g.setColor(ink(figure::black()));
-        g.strokeRect(visible);
-        setOrigin();
+        if (!reuseStillLayer || !copyStillLayer(g))
+            drawStillParts(g);
     } else {
         setPrintOrigin();
     }
     const bool plain = m_displayOptions.isPlain();
     if (!plain)
         g.setLineWidth(m_displayOptions.lineWidth(double(m_unit)));
-
-    drawCircleAndAxes(g);
+    if (!g.drawingToScreen())
+        drawCircleAndAxes(g);
 
     const float u = m_unit;
     m_displayPoint = Point { m_currentPoint.x * u, m_currentPoint.y * u };

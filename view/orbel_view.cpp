@@ -230,7 +230,7 @@ void OrbelView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     {
         Graphics g(painter, m_coordinates, true);
-        drawRect(g);
+        drawScreenPass(g);
     }
     // The focus ring belongs to the window, not to the figure: prints and exports never show it.
     if (hasFocus()) {

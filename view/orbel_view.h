@@ -8,10 +8,14 @@
 #include "platform/view_coordinates.h"
 #include "view/display_options.h"
 
+#include <QImage>
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
 class Graphics;
+struct SummaryPanelLayout;
 
 class OrbelView : public QWidget
 {
@@ -91,6 +95,12 @@ public:
 
     // One drawing pass and its parts.
     void drawRect(Graphics &g);
+    // The pass as the window makes it: the same pixels as drawRect, but the parts that do not
+    // move with the point (background, frame, axes, circle, reference points and their labels)
+    // copied from a picture of them where the surface allows it and the view is not too large.
+    void drawScreenPass(Graphics &g);
+    // Drops the picture of the still parts: the next pass on screen draws them again.
+    void stillLayerChanged();
     void drawCircleAndAxes(Graphics &g);
     void drawRefPoint(Graphics &g, float angle, const QString &label);
     void drawCoordinates(Graphics &g);
@@ -145,6 +155,44 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    // Everything the still parts' pixels depend on: the picture of them is drawn again when any of
+    // it changes. An option that changes how the background, frame, axes, circle, reference
+    // points or their labels look must be added here (and to operator==), or the window would go
+    // on showing the picture of the old look; a change that no field can tell (a new palette
+    // read from outside) calls stillLayerChanged() instead.
+    struct StillLayerKey
+    {
+        QSize pixels;
+        qreal devicePixelRatio = 0.0;
+        QImage::Format format = QImage::Format_Invalid;
+        Size frameSize;
+        Point origin;
+        float unit = 0.0f;
+        bool standardAngles = false;
+        int angleUnit = 0;
+        // The reference points' labels go while practice hides the angle.
+        bool angleHidden = false;
+        // Line widths, inks and text sizes.
+        DisplayOptions displayOptions;
+
+        bool operator==(const StillLayerKey &other) const;
+        bool operator!=(const StillLayerKey &other) const { return !(*this == other); }
+    };
+    struct StillLayer
+    {
+        StillLayerKey key;
+        QImage image;
+    };
+    // The parts drawn before the moving ones on screen: background, frame, axes and circle.
+    void drawStillParts(Graphics &g);
+    // Copies the picture of the still parts onto g, drawing it first when it is out of date;
+    // false (nothing drawn) where the surface or the size does not allow a copy.
+    bool copyStillLayer(Graphics &g);
+    void drawPass(Graphics &g, bool reuseStillLayer);
+    void layOutResume(SummaryPanelLayout &panel) const;
+    // The measured bar of a radical in the font of attributes, written to the surd log.
+    Size surdBar(const TextAttributes &attributes) const;
+
     void initialise();
     // A text size of the figure as the display options scale it; the design's own when plain.
     int textSize(double designed) const;
@@ -186,4 +234,8 @@ private:
     ViewCoordinates m_coordinates;
     // Wheel turns not yet a whole notch (fine-grained wheels and touchpads).
     int m_wheelAngle = 0;
+
+    StillLayer m_stillLayer;
+    // The summary panel laid out for the angle and attributes it was last drawn with.
+    std::shared_ptr<SummaryPanelLayout> m_panel;
 };

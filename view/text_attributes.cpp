@@ -92,18 +92,24 @@ StyledText OrbelView::displayedValue(float value, const TextAttributes &attribut
     return text;
 }
 
+Size OrbelView::surdBar(const TextAttributes &attributes) const
+{
+    TextAttributes fontOnly;
+    fontOnly.font = attributes.font;
+    const Size dash = sizeWithAttributes(QString::fromUtf8("\u2014"), fontOnly);
+    qCInfo(lcSurd, "%f x %f", double(dash.width), double(dash.height));
+    return dash;
+}
+
 StyledText OrbelView::squareRootOf(int n, const TextAttributes &attributes) const
 {
     // The raised em dash is the bar of the radical over the digit behind it.
     StyledText text(QString::fromUtf8(n == 2 ? "\u221a\u20142 \u22152" : "\u221a\u20143 \u22152"),
                     attributes);
 
-    TextAttributes fontOnly;
-    fontOnly.font = text.attributesAt(1).font;
-    const Size dash = sizeWithAttributes(QString::fromUtf8("\u2014"), fontOnly);
+    const Size dash = surdBar(text.attributesAt(1));
     const double w = dash.width;
     const double h = dash.height;
-    qCInfo(lcSurd, "%f x %f", w, h);
 
     text.removeAttribute(StyledText::Attribute::Kern, 0, 6);
     text.addAttribute(StyledText::Attribute::BaselineOffset, float(0.62 * w), 1, 1);

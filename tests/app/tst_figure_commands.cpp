@@ -65,7 +65,9 @@ private slots:
     {
         QCOMPARE(m_window->copyAction()->shortcut(), QKeySequence(QKeySequence::Copy));
         QVERIFY(m_window->exportAction()->text().contains(QStringLiteral("Export Figure")));
-        QVERIFY(!m_window->windowIcon().isNull());
+        // The icon is set once the figure has been painted.
+        m_window->show();
+        QTRY_VERIFY(!m_window->windowIcon().isNull());
     }
 
     void theChosenFilterDecidesTheFormat_data()

@@ -1,10 +1,13 @@
 // Export of the figure to PNG, SVG and PDF, and what happens when the file cannot be written.
 #include "app/figure_export.h"
+#include "platform/modules.h"
 #include "view/orbel_view.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QSvgRenderer>
@@ -153,6 +156,56 @@ private slots:
         const QStringList left = QDir(m_dir.path()).entryList(QDir::Files);
         for (const QString &name : left)
             QVERIFY2(!name.contains(QStringLiteral("keep.png.")), qPrintable(name));
+    }
+
+    // The program finds its modules beside itself (a build tree): the SVG module, loaded as the
+    // program loads it, writes a document; a module that is missing or broken is named and
+    // explained, never loaded.
+    void modulesLoadOnUse_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("the SVG module built with the program") << QByteArray() << true;
+        QTest::newRow("a missing module") << QByteArray("-") << false;
+        QTest::newRow("a file that is no library") << QByteArray("not a library") << false;
+    }
+
+    void modulesLoadOnUse()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(bool, loads);
+        const QString name = loads ? QStringLiteral("unitcircle-svg.so")
+                                   : QStringLiteral("unitcircle-test-%1.so").arg(contents.size());
+        const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(name);
+        QFile::remove(beside);
+        if (loads)
+            QVERIFY(
+                QFile::copy(QStringLiteral(UNITCIRCLE_BINARY_DIR "/unitcircle-svg.so"), beside));
+        else if (contents != "-") {
+            QFile file(beside);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(contents);
+        }
+        const auto removeAfter = qScopeGuard([&] { QFile::remove(beside); });
+
+        QString error;
+        void *function = platform::moduleFunction(name, "unitcircle_svg_generator", &error);
+        QCOMPARE(function != nullptr, loads);
+        if (!loads) {
+            QVERIFY2(error.contains(name), qPrintable(error));
+            return;
+        }
+        using Entry = QPaintDevice *(*)(QIODevice *, const QSize &, const QString &);
+        QBuffer svg;
+        QVERIFY(svg.open(QIODevice::WriteOnly));
+        {
+            std::unique_ptr<QPaintDevice> generator(
+                reinterpret_cast<Entry>(function)(&svg, QSize(300, 240), QStringLiteral("t")));
+            QPainter painter(generator.get());
+            painter.drawLine(0, 0, 300, 240);
+        }
+        QVERIFY(QSvgRenderer(svg.data()).isValid());
+        QCOMPARE(QSvgRenderer(svg.data()).viewBox(), QRect(0, 0, 300, 240));
     }
 
 private:

@@ -3,6 +3,7 @@
 // dialog into a PDF file, and what the page says (pdftotext, pdfinfo).
 #include "app/controller.h"
 #include "app/main_window.h"
+#include "app/print_dialog.h"
 #include "app/printing.h"
 #include "platform/preferences.h"
 #include "test_support.h"

@@ -6,7 +6,8 @@
 # graph and the values, projector mode gives the circle half the screen's height, thick lines,
 # large labels of enough contrast, and a y axis that stays put while the angle moves; reverse
 # contrast darkens the figure's ground; and Larger Text twice makes the labels half as tall
-# again, still so after a restart.
+# again, still so after a restart. Started and shown with sound off, the program has loaded
+# neither printing's libraries (Qt Print Support, libcups) nor the sound server's client.
 # Usage: window_fit.py PROGRAM
 import os
 import re
@@ -56,6 +57,11 @@ def settled(stack, window, want=None, seconds=10):
 def start(stack, program):
     stack.run_program([program])
     return stack.focus_program_window()
+
+
+def mapped_libraries(pid):
+    with open("/proc/%d/maps" % pid) as maps:
+        return {os.path.basename(line.split()[-1]) for line in maps if ".so" in line}
 
 
 def lies_on_screen(geometry, frame, width, height):
@@ -275,6 +281,9 @@ def main(program):
                 continue
             check(lies_on_screen(geometry, frame, width, height),
                   what + ": the whole window, frame included, lies on the screen")
+            loaded = sorted(name for name in mapped_libraries(stack.program.pid)
+                            if name.startswith(("libQt6PrintSupport", "libcups", "libpulse")))
+            check(not loaded, what + ": nothing of printing or sound is loaded yet %s" % loaded)
             if width != 1024:
                 continue
 

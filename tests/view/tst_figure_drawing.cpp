@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 
 using namespace render;
@@ -71,6 +72,8 @@ int differencesWithoutProjections(OrbelView &view)
 
 } // namespace
 
+Q_DECLARE_METATYPE(std::function<void(OrbelView &)>)
+
 class TestFigureDrawing : public QObject
 {
     Q_OBJECT
@@ -88,6 +91,8 @@ private slots:
     void standardAngles_data();
     void standardAngles();
     void screenPassHasBackgroundAndFrame();
+    void windowPassMatchesWholePass_data();
+    void windowPassMatchesWholePass();
     void printPassOnImage();
     void printPassOnPdf();
     void practiceMarks_data();
@@ -448,6 +453,83 @@ void TestFigureDrawing::screenPassHasBackgroundAndFrame()
     for (const QPoint &edge : { QPoint(150, 0), QPoint(0, 60), QPoint(299, 60), QPoint(40, 239) })
         QVERIFY2(isNeutralDarkerThan(200)(colourAt(c.image, edge.x(), edge.y())),
                  qPrintable(colourAt(c.image, edge.x(), edge.y()).name()));
+}
+
+// The window's pass copies the still parts from the picture an earlier pass left; after any change
+// it must still give, pixel for pixel, what a pass that draws everything gives.
+void TestFigureDrawing::windowPassMatchesWholePass_data()
+{
+    QTest::addColumn<std::function<void(OrbelView &)>>("change");
+    QTest::addColumn<qreal>("dpr");
+    QTest::addColumn<QSize>("size");
+
+    const auto nothing = [](OrbelView &) {};
+    QTest::newRow("a second pass, unchanged")
+        << std::function<void(OrbelView &)>(nothing) << qreal(1) << QSize(300, 240);
+    QTest::newRow("a second pass at two pixels a point")
+        << std::function<void(OrbelView &)>(nothing) << qreal(2) << QSize(300, 240);
+    QTest::newRow("a second pass at one and a half pixels a point")
+        << std::function<void(OrbelView &)>(nothing) << qreal(1.5) << QSize(300, 240);
+    QTest::newRow("the point moved")
+        << std::function<void(OrbelView &)>([](OrbelView &v) { v.setTheta(2.5f); }) << qreal(1)
+        << QSize(300, 240);
+    QTest::newRow("standard angles turned off")
+        << std::function<void(OrbelView &)>([](OrbelView &v) { v.setStandardAngles(false); })
+        << qreal(1) << QSize(300, 240);
+    QTest::newRow("labels switched to degrees")
+        << std::function<void(OrbelView &)>([](OrbelView &v) { v.setAngleUnit(1); }) << qreal(2)
+        << QSize(300, 240);
+    QTest::newRow("the view resized")
+        << std::function<void(OrbelView &)>([](OrbelView &v) { v.resize(500, 420); }) << qreal(1)
+        << QSize(300, 240);
+    QTest::newRow("a view too large for a picture")
+        << std::function<void(OrbelView &)>([](OrbelView &v) { v.setTheta(-1.0f); }) << qreal(1.5)
+        << QSize(1100, 1000);
+    // The options that change the still parts' lines, inks, texts and labels.
+    const auto withOptions = [](auto set) {
+        return std::function<void(OrbelView &)>([set](OrbelView &v) {
+            DisplayOptions options = v.displayOptions();
+            set(options);
+            v.setDisplayOptions(options);
+        });
+    };
+    QTest::newRow("projector mode turned on")
+        << withOptions([](DisplayOptions &o) { o.projector = true; }) << qreal(1) << QSize(300, 240);
+    QTest::newRow("reverse contrast turned on")
+        << withOptions([](DisplayOptions &o) { o.reverseContrast = true; }) << qreal(2)
+        << QSize(300, 240);
+    QTest::newRow("larger text")
+        << withOptions([](DisplayOptions &o) { o.textStep = 2; }) << qreal(1) << QSize(300, 240);
+    QTest::newRow("the angle hidden by a question")
+        << std::function<void(OrbelView &)>([](OrbelView &v) { v.setAngleHidden(true); })
+        << qreal(1) << QSize(300, 240);
+}
+
+void TestFigureDrawing::windowPassMatchesWholePass()
+{
+    QFETCH(std::function<void(OrbelView &)>, change);
+    QFETCH(qreal, dpr);
+    QFETCH(QSize, size);
+
+    OrbelView view(Rect { Point { 0, 0 }, Size { float(size.width()), float(size.height()) } });
+    view.setStandardAngles(true);
+    view.setSinCos(true);
+    view.setTheta(piF / 6.0f);
+    const auto windowPass = [&view](qreal ratio) {
+        // Reads a size that changed while the view was hidden before the image is made for it.
+        view.setOrigin();
+        QImage image = blankImage(view, ratio);
+        QPainter painter(&image);
+        Graphics g(painter, view.coordinates(), true);
+        view.drawScreenPass(g);
+        return image;
+    };
+    windowPass(dpr);
+    change(view);
+    const QImage window = windowPass(dpr);
+    const Canvas whole = renderPass(view, dpr);
+    QCOMPARE(window.size(), whole.image.size());
+    QCOMPARE(countDifferences(window, whole.image, window.rect()), 0);
 }
 
 void TestFigureDrawing::printPassOnImage()

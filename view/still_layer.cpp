@@ -1,0 +1,81 @@
+// The picture of the figure's still parts: background, frame, axes, circle and the reference points
+// with their labels do not move with the point, so the window draws them once into an image of its
+// own pixels and copies that at each pass. Printing and export never come here: they draw whole.
+#include "view/orbel_view.h"
+
+#include "platform/graphics.h"
+#include "view/figure_colours.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+// Above this many device pixels the copy costs about what drawing the parts costs, and the
+// picture would hold tens of megabytes.
+constexpr qint64 largestStillLayer = 2'100'000;
+
+} // namespace
+
+bool OrbelView::StillLayerKey::operator==(const StillLayerKey &other) const
+{
+    return pixels == other.pixels && devicePixelRatio == other.devicePixelRatio
+        && format == other.format && frameSize.width == other.frameSize.width
+        && frameSize.height == other.frameSize.height && origin == other.origin
+        && unit == other.unit && standardAngles == other.standardAngles
+        && angleUnit == other.angleUnit && angleHidden == other.angleHidden
+        && displayOptions == other.displayOptions;
+}
+
+void OrbelView::stillLayerChanged()
+{
+    m_stillLayer = StillLayer {};
+    update();
+}
+
+bool OrbelView::copyStillLayer(Graphics &g)
+{
+    const std::optional<Graphics::PixelSurface> surface = g.pixelSurface();
+    if (!surface)
+        return false;
+    const qreal ratio = surface->devicePixelRatio;
+    const Size frameSize = frame().size;
+    const double width = double(frameSize.width) * ratio;
+    const double height = double(frameSize.height) * ratio;
+    // Only a view of whole device pixels is covered by its picture edge to edge.
+    if (!(width >= 1.0 && height >= 1.0) || width != std::floor(width)
+        || height != std::floor(height) || width * height > double(largestStillLayer))
+        return false;
+
+    // The origin and the unit follow the frame; placed first, so that the key holds them.
+    setOrigin();
+    StillLayerKey key;
+    key.pixels = QSize(int(width), int(height));
+    key.devicePixelRatio = ratio;
+    key.format = surface->format;
+    key.frameSize = frameSize;
+    key.origin = coordinates().originInFrame();
+    key.unit = m_unit;
+    key.standardAngles = m_standardAngles;
+    key.angleUnit = m_angleUnit;
+    key.angleHidden = m_angleHidden;
+    key.displayOptions = m_displayOptions;
+
+    if (m_stillLayer.image.isNull() || m_stillLayer.key != key) {
+        QImage image(key.pixels, key.format);
+        if (image.isNull())
+            return false;
+        image.setDevicePixelRatio(ratio);
+        {
+            QPainter painter(&image);
+            Graphics layer(painter, m_coordinates, true);
+            drawStillParts(layer);
+        }
+        m_stillLayer = StillLayer { key, image };
+    }
+    g.copyPixels(m_stillLayer.image);
+    // What drawing the parts would have left current.
+    g.setColor(ink(figure::black()));
+    return true;
+}
