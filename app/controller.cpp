@@ -3,12 +3,12 @@
 // forces the preferences to storage.
 #include "app/controller.h"
 
-#include "sound/sound_controller.h"
+#include "graph/graph_view.h"
+#include "panels/practice_panel.h"
 #include "platform/preferences.h"
 #include "platform/workspace.h"
-#include "graph/graph_view.h"
+#include "sound/sound_controller.h"
 #include "view/orbel_view.h"
-#include "panels/practice_panel.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -2,8 +2,8 @@
 // PDF, each drawn by the same pass as the screen.
 #include "app/figure_export.h"
 
-#include "platform/graphics.h"
 #include "graph/graph_view.h"
+#include "platform/graphics.h"
 #include "platform/modules.h"
 #include "view/orbel_view.h"
 

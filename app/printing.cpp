@@ -6,8 +6,8 @@
 #include "app/printing.h"
 #include "app/controller.h"
 
-#include "platform/graphics.h"
 #include "graph/graph_view.h"
+#include "platform/graphics.h"
 #include "platform/modules.h"
 #include "view/orbel_view.h"
 

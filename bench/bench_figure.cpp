@@ -2,10 +2,10 @@
 // surds are drawn), as the window makes it and as export makes it, beside the floor of the same
 // image only filled white; process for one pointer position; and a press, drags and a release
 // delivered as Qt events, each repainted, with and without the graph and with sound on and off.
-#include "sound/sound_controller.h"
-#include "platform/graphics.h"
-#include "sound/tone_output.h"
 #include "graph/graph_view.h"
+#include "platform/graphics.h"
+#include "sound/sound_controller.h"
+#include "sound/tone_output.h"
 #include "view/orbel_view.h"
 
 #include <QApplication>

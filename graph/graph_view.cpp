@@ -4,8 +4,8 @@
 #include "graph/graph_view.h"
 
 #include "platform/accessibility_events.h"
-#include "view/orbel_view.h"
 #include "trig/spoken_words.h"
+#include "view/orbel_view.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

@@ -6,16 +6,16 @@
 
 #include "platform/accessibility_events.h"
 #include "trig/angle_parser.h"
-#include "view/orbel_view.h"
 #include "trig/spoken_words.h"
+#include "view/orbel_view.h"
 
 #include <QAccessible>
-#include <QValidator>
 #include <QEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QValidator>
 
 #include <functional>
 #include <utility>

@@ -4,8 +4,8 @@
 
 #include "panels/practice_history.h"
 #include "platform/accessibility_events.h"
-#include "view/orbel_view.h"
 #include "trig/spoken_words.h"
+#include "view/orbel_view.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -376,9 +376,9 @@ void PracticePanel::announce(const QString &spoken, QPushButton *next)
 
 void PracticePanel::newRound()
 {
-    m_round = m_history ? mastery::drawRound(m_history->progress(), m_history->now(), m_random,
-                                             &m_deck)
-                        : practice::makeRound(m_random, &m_deck);
+    m_round = m_history
+        ? mastery::drawRound(m_history->progress(), m_history->now(), m_random, &m_deck)
+        : practice::makeRound(m_random, &m_deck);
     m_current = 0;
     m_right = 0;
     m_missedShown.clear();

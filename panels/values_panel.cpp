@@ -3,8 +3,8 @@
 #include "panels/values_panel.h"
 
 #include "trig/exact_values.h"
-#include "view/orbel_view.h"
 #include "trig/spoken_words.h"
+#include "view/orbel_view.h"
 
 #include <QEvent>
 #include <QLabel>

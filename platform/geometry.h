@@ -19,5 +19,11 @@ struct Rect
     Size size;
 };
 
-inline bool operator==(Point a, Point b) { return a.x == b.x && a.y == b.y; }
-inline bool operator!=(Point a, Point b) { return !(a == b); }
+inline bool operator==(Point a, Point b)
+{
+    return a.x == b.x && a.y == b.y;
+}
+inline bool operator!=(Point a, Point b)
+{
+    return !(a == b);
+}

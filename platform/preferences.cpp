@@ -18,8 +18,8 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <sys/statvfs.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <limits>
@@ -186,7 +186,7 @@ Preferences::Preferences()
     // Looked at before QSettings opens it: opening a pipe for reading waits for a writer that
     // never comes, and a huge file would be read whole into memory.
     const QString path = fileName();
-    struct stat file {};
+    struct stat file = {};
     // What cannot even be looked at (a folder on the way not searchable) is left to QSettings,
     // which then reads nothing.
     const bool seen = ::stat(QFile::encodeName(path).constData(), &file) == 0;
@@ -287,7 +287,7 @@ PreferencesProblem Preferences::writeProblem() const
         return ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) == 0;
     };
     const QByteArray file = QFile::encodeName(path);
-    struct stat info {};
+    struct stat info = {};
     if (::stat(file.constData(), &info) == 0) {
         if (!S_ISREG(info.st_mode))
             problem.kind = PreferencesProblem::NotAFile;
@@ -310,7 +310,7 @@ PreferencesProblem Preferences::writeProblem() const
         problem.kind = PreferencesProblem::ReadOnly;
         return problem;
     }
-    struct statvfs disk {};
+    struct statvfs disk = {};
     if (statvfs(folderName.constData(), &disk) == 0 && disk.f_bavail == 0)
         problem.kind = PreferencesProblem::NoSpace;
     return problem;

@@ -17,10 +17,10 @@ namespace platform {
 struct PreferencesProblem
 {
     enum Kind {
-        NotAFile,   // a folder, a pipe or a device stands where the file belongs
-        TooLarge,   // larger than any preferences file this program writes
-        ReadOnly,   // the file or its folder may not be written
-        NoSpace,    // the disk is full
+        NotAFile, // a folder, a pipe or a device stands where the file belongs
+        TooLarge, // larger than any preferences file this program writes
+        ReadOnly, // the file or its folder may not be written
+        NoSpace, // the disk is full
         CannotWrite // anything else the system refused
     };
     Kind kind = CannotWrite;

@@ -18,8 +18,7 @@ QueueState queueState(const QString &printerName)
 {
     const qsizetype slash = printerName.indexOf(QLatin1Char('/'));
     const QByteArray name = printerName.left(slash).toLocal8Bit();
-    const QByteArray instance
-        = slash < 0 ? QByteArray() : printerName.mid(slash + 1).toLocal8Bit();
+    const QByteArray instance = slash < 0 ? QByteArray() : printerName.mid(slash + 1).toLocal8Bit();
 
     QueueState state;
     cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(),
@@ -37,8 +36,7 @@ QueueState queueState(const QString &printerName)
     const char *accepting
         = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
     const char *printerState = cupsGetOption("printer-state", dest->num_options, dest->options);
-    const char *message
-        = cupsGetOption("printer-state-message", dest->num_options, dest->options);
+    const char *message = cupsGetOption("printer-state-message", dest->num_options, dest->options);
     if (message)
         state.detail = QString::fromUtf8(message);
     if (accepting && qstrcmp(accepting, "false") == 0)

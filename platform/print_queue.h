@@ -10,10 +10,10 @@ namespace platform {
 struct QueueState
 {
     enum Kind {
-        Ready,      // takes jobs now
-        Rejecting,  // exists but refuses new jobs
-        Stopped,    // exists but is paused: a job would wait until someone starts it again
-        Gone,       // the scheduler knows no such queue
+        Ready, // takes jobs now
+        Rejecting, // exists but refuses new jobs
+        Stopped, // exists but is paused: a job would wait until someone starts it again
+        Gone, // the scheduler knows no such queue
         Unreachable // the scheduler does not answer
     };
     Kind kind = Ready;

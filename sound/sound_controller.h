@@ -5,8 +5,8 @@
 // off.
 #pragma once
 
-#include "sound/turn_sweep.h"
 #include "platform/geometry.h"
+#include "sound/turn_sweep.h"
 
 #include <QObject>
 #include <QPointer>

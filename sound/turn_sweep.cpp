@@ -3,8 +3,8 @@
 #include "sound/turn_sweep.h"
 
 #include "platform/accessibility_events.h"
-#include "view/orbel_view.h"
 #include "trig/spoken_words.h"
+#include "view/orbel_view.h"
 
 #include <QApplication>
 #include <QEvent>

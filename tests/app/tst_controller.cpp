@@ -4,10 +4,10 @@
 // temporary XDG_CONFIG_HOME, set before the application object exists.
 #include "app/controller.h"
 #include "app/main_window.h"
+#include "graph/graph_view.h"
 #include "platform/preferences.h"
 #include "platform/workspace.h"
 #include "test_support.h"
-#include "graph/graph_view.h"
 #include "view/orbel_view.h"
 
 #include <QAccessible>

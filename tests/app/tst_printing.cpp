@@ -5,9 +5,9 @@
 #include "app/main_window.h"
 #include "app/print_dialog.h"
 #include "app/printing.h"
+#include "graph/graph_view.h"
 #include "platform/preferences.h"
 #include "test_support.h"
-#include "graph/graph_view.h"
 #include "view/orbel_view.h"
 
 #include <QAction>

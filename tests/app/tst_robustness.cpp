@@ -175,11 +175,10 @@ private slots:
         if (QFileInfo(folder).isFile())
             QFile::remove(folder);
         else if (QFileInfo(folder).isDir())
-            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                      | QFileDevice::ExeOwner);
+            QFile::setPermissions(
+                folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         if (QFileInfo(settingsPath()).isFile())
-            QFile::setPermissions(settingsPath(),
-                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+            QFile::setPermissions(settingsPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
 
     void oddSizesDrawFinitely_data();
@@ -502,8 +501,8 @@ void tst_Robustness::preferencesThatAreNoPlainFileAreNotRead_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
     QTest::newRow("a folder") << QStringLiteral("folder") << QStringLiteral("is not a file");
-    QTest::newRow("a pipe with no writer") << QStringLiteral("pipe")
-                                           << QStringLiteral("is not a file");
+    QTest::newRow("a pipe with no writer")
+        << QStringLiteral("pipe") << QStringLiteral("is not a file");
     QTest::newRow("a file of 2 MiB") << QStringLiteral("huge") << QStringLiteral("far larger");
 }
 
@@ -552,10 +551,10 @@ void tst_Robustness::preferencesThatCannotBeSavedAreSaidOnce_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("a read-only folder") << QStringLiteral("read-only")
-                                        << QStringLiteral("read-only");
-    QTest::newRow("a file where the folder belongs") << QStringLiteral("file as folder")
-                                                     << QStringLiteral("not a file or folder");
+    QTest::newRow("a read-only folder")
+        << QStringLiteral("read-only") << QStringLiteral("read-only");
+    QTest::newRow("a file where the folder belongs")
+        << QStringLiteral("file as folder") << QStringLiteral("not a file or folder");
 }
 
 void tst_Robustness::preferencesThatCannotBeSavedAreSaidOnce()

@@ -4,9 +4,9 @@
 #include "app/controller.h"
 #include "app/main_window.h"
 #include "app/translations.h"
+#include "graph/graph_view.h"
 #include "platform/workspace.h"
 #include "test_support.h"
-#include "graph/graph_view.h"
 #include "view/orbel_view.h"
 
 #include <QAbstractButton>

@@ -6,9 +6,9 @@
 #include "app/main_window.h"
 #include "app/views_layout.h"
 #include "app/window_geometry.h"
+#include "graph/graph_view.h"
 #include "platform/preferences.h"
 #include "test_support.h"
-#include "graph/graph_view.h"
 #include "view/orbel_view.h"
 
 #include <QAbstractButton>

@@ -1,9 +1,9 @@
 // The graph beside the circle: one angle for both views, set by pressing and dragging along the
 // graph and by the circle's keys; the tangent's value texts; the graph as a slider for assistive
 // technology; and its export.
-#include "test_support.h"
 #include "app/figure_export.h"
 #include "graph/graph_view.h"
+#include "test_support.h"
 #include "view/orbel_view.h"
 
 #include <QAccessible>

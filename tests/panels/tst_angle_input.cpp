@@ -2,10 +2,10 @@
 // and the winding are the view's, and that changes nothing when what is typed is no angle.
 #include "app/controller.h"
 #include "app/main_window.h"
-#include "sound/turn_sweep.h"
-#include "platform/preferences.h"
-#include "test_support.h"
 #include "panels/angle_field.h"
+#include "platform/preferences.h"
+#include "sound/turn_sweep.h"
+#include "test_support.h"
 #include "view/orbel_view.h"
 
 #include <QAction>

@@ -1,9 +1,9 @@
 // Practice on the figure: the places that count as right (coterminal angles, snapped angles), and
 // a round played on the panel, with the words a screen reader hears.
-#include "test_support.h"
-#include "view/orbel_view.h"
-#include "trig/practice.h"
 #include "panels/practice_panel.h"
+#include "test_support.h"
+#include "trig/practice.h"
+#include "view/orbel_view.h"
 
 #include <QLabel>
 #include <QMessageBox>

@@ -1,9 +1,9 @@
 // The values panel: the six functions exact at the standard angles and "undefined" where they
 // have no value, three decimals elsewhere, the quadrant and the reference angle in the unit
 // shown, each line with its words for a screen reader; it follows the view's angle and unit.
+#include "panels/values_panel.h"
 #include "test_support.h"
 #include "view/orbel_view.h"
-#include "panels/values_panel.h"
 
 #include <QLabel>
 #include <QTextDocument>

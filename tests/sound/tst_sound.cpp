@@ -4,10 +4,10 @@
 // choice. The tone goes to a recording stand-in here; the real stack is tests/realstack/sound.py.
 #include "app/controller.h"
 #include "app/main_window.h"
-#include "sound/sound_controller.h"
-#include "sound/turn_sweep.h"
 #include "platform/preferences.h"
+#include "sound/sound_controller.h"
 #include "sound/tone_output.h"
+#include "sound/turn_sweep.h"
 #include "test_support.h"
 #include "view/orbel_view.h"
 
@@ -546,8 +546,7 @@ private slots:
         QVERIFY(window.sound()->checkedAction()->isEnabled());
         QTest::keyClick(&view, Qt::Key_Home);
         QCOMPARE(output->played.back(), 880.0);
-        QCOMPARE(platform::Preferences::standard().integerForKey(QStringLiteral("prefs_sound")),
-                 2);
+        QCOMPARE(platform::Preferences::standard().integerForKey(QStringLiteral("prefs_sound")), 2);
     }
 };
 

@@ -494,12 +494,13 @@ void TestFigureDrawing::windowPassMatchesWholePass_data()
         });
     };
     QTest::newRow("projector mode turned on")
-        << withOptions([](DisplayOptions &o) { o.projector = true; }) << qreal(1) << QSize(300, 240);
+        << withOptions([](DisplayOptions &o) { o.projector = true; }) << qreal(1)
+        << QSize(300, 240);
     QTest::newRow("reverse contrast turned on")
         << withOptions([](DisplayOptions &o) { o.reverseContrast = true; }) << qreal(2)
         << QSize(300, 240);
-    QTest::newRow("larger text")
-        << withOptions([](DisplayOptions &o) { o.textStep = 2; }) << qreal(1) << QSize(300, 240);
+    QTest::newRow("larger text") << withOptions([](DisplayOptions &o) { o.textStep = 2; })
+                                 << qreal(1) << QSize(300, 240);
     QTest::newRow("the angle hidden by a question")
         << std::function<void(OrbelView &)>([](OrbelView &v) { v.setAngleHidden(true); })
         << qreal(1) << QSize(300, 240);
