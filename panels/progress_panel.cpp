@@ -186,10 +186,15 @@ void ProgressPanel::setOrbelView(OrbelView *view)
         disconnect(m_view, nullptr, this, nullptr);
     m_view = view;
     if (m_view)
-        // The unit may change; the angle's moving changes nothing here.
+        // The unit may change; the angle's moving changes nothing here. While practice asks for
+        // an angle, the names of the angles to practise would answer a find question: they wait.
         connect(m_view, &OrbelView::thetaChanged, this, [this] {
-            if (m_view && m_view->angleUnit() != m_unit)
+            if (!m_view)
+                return;
+            if (m_view->angleUnit() != m_unit)
                 refresh();
+            m_angles->setVisible(!m_view->angleHidden());
+            m_due->setVisible(!m_view->angleHidden());
         });
     refresh();
 }

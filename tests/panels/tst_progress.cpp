@@ -104,6 +104,11 @@ private slots:
                                                                 + QStringLiteral(": learning")),
                  qPrintable(progress.dueLabel()->accessibleName()));
         QVERIFY(!progress.countsLabel()->accessibleName().isEmpty());
+        // While a question hides the angle, the names of the skills due would answer it.
+        view.setAngleHidden(true);
+        QVERIFY(progress.dueLabel()->isHidden() && progress.angles()->isHidden());
+        view.setAngleHidden(false);
+        QVERIFY(!progress.dueLabel()->isHidden() && !progress.angles()->isHidden());
 
         // The teacher's table counts the answers given, line by line.
         Controller controller;
