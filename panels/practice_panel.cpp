@@ -376,23 +376,23 @@ void PracticePanel::announce(const QString &spoken, QPushButton *next)
 
 void PracticePanel::newRound()
 {
-    m_round = m_history
-        ? mastery::drawRound(m_history->progress(), m_history->now(), m_random, &m_deck)
-        : practice::makeRound(m_random, &m_deck);
-    m_current = 0;
-    m_right = 0;
-    m_missedShown.clear();
-    m_missedSpoken.clear();
-    m_missedQuestions.clear();
-    showQuestion();
+    startRound(m_history
+                   ? mastery::drawRound(m_history->progress(), m_history->now(), m_random, &m_deck)
+                   : practice::makeRound(m_random, &m_deck));
 }
 
 void PracticePanel::practiseMissed()
 {
     if (m_missedQuestions.empty())
         return;
-    m_round = m_missedQuestions;
-    std::shuffle(m_round.begin(), m_round.end(), m_random);
+    std::vector<practice::Question> round = m_missedQuestions;
+    std::shuffle(round.begin(), round.end(), m_random);
+    startRound(std::move(round));
+}
+
+void PracticePanel::startRound(std::vector<practice::Question> round)
+{
+    m_round = std::move(round);
     m_current = 0;
     m_right = 0;
     m_missedShown.clear();

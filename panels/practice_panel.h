@@ -85,6 +85,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // A round of these questions from its first, with nothing answered and nothing missed.
+    void startRound(std::vector<practice::Question> round);
     Text angleText(int degrees) const;
     Text answerText(const practice::Answer &answer) const;
     Text functionOf(figure::Circular function, const Text &angle) const;

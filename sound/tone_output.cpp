@@ -191,10 +191,10 @@ pa_simple *connectStream()
     const PulseSimple *pulse = pulseSimple();
     if (!pulse)
         return nullptr;
-    pa_sample_spec spec {};
-    spec.format = PA_SAMPLE_S16LE;
-    spec.rate = ToneSynth::sampleRate;
-    spec.channels = 1;
+    pa_sample_spec sample {};
+    sample.format = PA_SAMPLE_S16LE;
+    sample.rate = ToneSynth::sampleRate;
+    sample.channels = 1;
     // A little queued, so that a change is heard almost at once and a busy moment of the
     // machine does not starve the sound; the server asks for more in small pieces.
     const auto bytes = [](int milliseconds) {
@@ -207,7 +207,7 @@ pa_simple *connectStream()
     buffer.minreq = bytes(blockMilliseconds);
     buffer.fragsize = std::uint32_t(-1);
     int error = 0;
-    return pulse->newStream(nullptr, "Unit Circle", PA_STREAM_PLAYBACK, nullptr, "Tone", &spec,
+    return pulse->newStream(nullptr, "Unit Circle", PA_STREAM_PLAYBACK, nullptr, "Tone", &sample,
                             nullptr, &buffer, &error);
 }
 

@@ -263,23 +263,9 @@ private slots:
         QVERIFY(printAcceptingTheDialog());
 
         // The queue writes the file when the job has gone through; its name is the job's title.
-        QString pdf;
-        QElapsedTimer waited;
-        waited.start();
-        while (pdf.isEmpty() && waited.elapsed() < 90000) {
-            QTest::qWait(250);
-            const bool queued = !run(QStringLiteral("lpstat"), { QStringLiteral("-o"), m_queue })
-                                     .output.trimmed()
-                                     .isEmpty();
-            for (const QString &file : jobFiles())
-                if (!before.contains(file) && !queued)
-                    pdf = QDir(m_out).filePath(file);
-        }
-        QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no new file in ") + m_out));
-        const QString name = QFileInfo(pdf).fileName();
-        QFile::copy(pdf, m_scratch.filePath(name));
-        QFile::remove(pdf);
-        const QString copy = m_scratch.filePath(name);
+        const QString copy = awaitJob(before);
+        QVERIFY2(!copy.isEmpty(), qPrintable(QStringLiteral("no new file in ") + m_out));
+        const QString name = QFileInfo(copy).fileName();
 
         const QString info = run(QStringLiteral("pdfinfo"), { copy }).output;
         QVERIFY2(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")).match(info).hasMatch(),
