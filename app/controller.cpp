@@ -69,9 +69,10 @@ void restoreOption(int n, OrbelView *view, void (OrbelView::*setter)(bool), QAbs
         box->setChecked(n == 1);
 }
 
-// A document or address that could not be opened is said in a message attached to the window,
-// naming it so that the user can open it by hand. It is opened, not run: nothing waits for it.
-void reportUnopened(QWidget *window, const QString &text, const QString &details)
+// What went wrong, said in a message attached to the window: window-modal, so that the program
+// runs on behind it, and shown once the event loop runs (a problem found while the window is
+// still being made is shown once it is).
+void showWarning(QWidget *window, const QString &text, const QString &details)
 {
     auto *box = new QMessageBox(QMessageBox::Warning, Controller::tr("Unit Circle"), text,
                                 QMessageBox::Ok, window);
@@ -79,7 +80,7 @@ void reportUnopened(QWidget *window, const QString &text, const QString &details
     box->setTextInteractionFlags(Qt::TextSelectableByMouse);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
-    box->open();
+    QTimer::singleShot(0, box, [box] { box->open(); });
 }
 
 } // namespace
@@ -338,20 +339,20 @@ void Controller::showReadMe(QObject *)
 {
     const QString path = platform::pathForResource(QStringLiteral("ReadMe"), QStringLiteral("rtf"));
     if (path.isEmpty()) {
-        reportUnopened(window, tr("The ReadMe could not be found."),
-                       //: %1 is the folder that holds the program.
-                       tr("It belongs beside the program, in \u201c%1\u201d, or in the folder "
-                          "share/unitcircle beside that folder. Installing Unit Circle again puts "
-                          "it back.")
-                           .arg(QDir::toNativeSeparators(platform::bundleDirectory())));
+        showWarning(window, tr("The ReadMe could not be found."),
+                    //: %1 is the folder that holds the program.
+                    tr("It belongs beside the program, in \u201c%1\u201d, or in the folder "
+                       "share/unitcircle beside that folder. Installing Unit Circle again puts "
+                       "it back.")
+                        .arg(QDir::toNativeSeparators(platform::bundleDirectory())));
         return;
     }
     platform::openFile(path, this, [this, path] {
-        reportUnopened(window, tr("The ReadMe could not be opened."),
-                       //: %1 is the full path of the ReadMe file.
-                       tr("No program on this computer opened \u201c%1\u201d. Open it with a "
-                          "program that reads RTF documents, such as a word processor.")
-                           .arg(QDir::toNativeSeparators(path)));
+        showWarning(window, tr("The ReadMe could not be opened."),
+                    //: %1 is the full path of the ReadMe file.
+                    tr("No program on this computer opened \u201c%1\u201d. Open it with a "
+                       "program that reads RTF documents, such as a word processor.")
+                        .arg(QDir::toNativeSeparators(path)));
     });
 }
 
@@ -365,11 +366,11 @@ void Controller::marvoSoftware(QObject *)
     if (!root.isValid() || root.host().isEmpty())
         return;
     platform::openURL(root, this, [this, root] {
-        reportUnopened(window, tr("The web site could not be opened."),
-                       //: %1 is the address of the web site.
-                       tr("No web browser on this computer opened %1. Type the address into a "
-                          "browser to visit it.")
-                           .arg(root.toString()));
+        showWarning(window, tr("The web site could not be opened."),
+                    //: %1 is the address of the web site.
+                    tr("No web browser on this computer opened %1. Type the address into a "
+                       "browser to visit it.")
+                        .arg(root.toString()));
     });
 }
 
@@ -435,32 +436,20 @@ void Controller::reportPreferencesProblem(const platform::PreferencesProblem &pr
                 + tr("Unit Circle runs on, but the choices you make will be lost when it quits.");
     }
 
-    auto *box = new QMessageBox(QMessageBox::Warning, tr("Unit Circle"), text, QMessageBox::Ok,
-                                m_quitting ? nullptr : window);
-    box->setInformativeText(details);
-    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    if (m_quitting) {
-        // The window is gone and the program ends when the message is read.
-        box->exec();
-        delete box;
+    if (!m_quitting) {
+        showWarning(window, text, details);
         return;
     }
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
-    // Found while the window is still being made: shown once it is.
-    QTimer::singleShot(0, box, [box] { box->open(); });
+    // The window is gone and the program ends when the message is read.
+    QMessageBox box(QMessageBox::Warning, tr("Unit Circle"), text, QMessageBox::Ok);
+    box.setInformativeText(details);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box.exec();
 }
 
 void Controller::reportPracticeHistoryProblem(const QString &text, const QString &details)
 {
-    auto *box
-        = new QMessageBox(QMessageBox::Warning, tr("Unit Circle"), text, QMessageBox::Ok, window);
-    box->setInformativeText(details);
-    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
-    // Found while the window is still being made: shown once it is.
-    QTimer::singleShot(0, box, [box] { box->open(); });
+    showWarning(window, text, details);
 }
 
 bool Controller::eventFilter(QObject *watched, QEvent *event)
