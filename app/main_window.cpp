@@ -16,6 +16,7 @@
 #include <QActionGroup>
 #include <QEvent>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QLayout>
 #include <QTimer>
@@ -29,14 +30,29 @@ static void initialiseResources()
     Q_INIT_RESOURCE(unitcircle);
 }
 
+// The program's icon at each size it is drawn at. Each picture is read as the PNG it is: a reader
+// told no kind asks every image-format plugin first, loading them all.
+QIcon MainWindow::programIcon()
+{
+    QIcon icon;
+    for (int size : { 16, 24, 32, 48, 64, 128, 256 }) {
+        QImageReader reader(
+            QStringLiteral(":/icons/icons/com.marvosoftware.UnitCircle-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        const QImage image = reader.read();
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
+
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , m_ui(std::make_unique<Ui::MainWindow>())
 {
     m_ui->setupUi(this);
     initialiseResources();
-    // The icon comes after the figure's first paint: reading it loads Qt's SVG icon engine and
-    // image-format plugins, which nothing before that paint needs.
+    // The icon comes after the figure's first paint, which does not need its pictures.
     m_ui->orbelView->installEventFilter(this);
     // The tags of the angle-unit cells are the view's angle unit codes.
     m_ui->unit->setId(m_ui->radians, 0);
@@ -184,9 +200,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         m_ui->orbelView->removeEventFilter(this);
         // A moment later, once the events already queued (the paint's own flush among them) are
         // through.
-        QTimer::singleShot(1, this, [this] {
-            setWindowIcon(QIcon(QStringLiteral(":/icons/com.marvosoftware.UnitCircle.svg")));
-        });
+        QTimer::singleShot(1, this, [this] { setWindowIcon(programIcon()); });
         return false;
     }
     const bool shown = event->type() == QEvent::ShowToParent;

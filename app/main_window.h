@@ -19,6 +19,7 @@ class PracticePanel;
 class ProgressPanel;
 class ValuesPanel;
 class QAction;
+class QIcon;
 class QActionGroup;
 class QMenu;
 class SoundController;
@@ -39,6 +40,9 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
+
+    // The program's icon, which the window takes once its figure has been painted.
+    static QIcon programIcon();
 
     // The objects of the interface description (ui_mainwindow.h stays inside the library).
     OrbelView *orbelView() const;

@@ -53,8 +53,11 @@ ValuesPanel::ValuesPanel(QWidget *parent)
         line->setObjectName(QStringLiteral("valuesLine%1").arg(i));
         // Each line takes the focus in turn, so that a screen reader reads it where Tab goes.
         line->setFocusPolicy(Qt::TabFocus);
-        if (i == 6)
-            layout->addSpacing(line->fontMetrics().height() / 2);
+        if (i == 6) {
+            // Half a line between the functions and where the point lies.
+            m_gap = new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+            layout->addItem(m_gap);
+        }
         layout->addWidget(line);
         m_lines.append(line);
     }
@@ -64,6 +67,14 @@ ValuesPanel::ValuesPanel(QWidget *parent)
 
 void ValuesPanel::updateWidth()
 {
+    m_width = -1;
+    updateGeometry();
+}
+
+int ValuesPanel::measuredWidth() const
+{
+    if (m_width >= 0)
+        return m_width;
     // Every line at its widest: the longest exact value, a negative decimal, "undefined", each
     // quadrant and half-axis, and a reference angle in radians and in degrees.
     const QString values[] = { QString::fromUtf8("\u22122\u221a3\u22153"),
@@ -85,18 +96,23 @@ void ValuesPanel::updateWidth()
     for (const QString &line : std::as_const(lines))
         widest = std::max(widest, metrics.horizontalAdvance(line));
     const QMargins margins = layout() ? layout()->contentsMargins() : QMargins();
-    setMinimumWidth(widest + margins.left() + margins.right() + metrics.averageCharWidth());
-    updateGeometry();
+    m_width = widest + margins.left() + margins.right() + metrics.averageCharWidth();
+    m_gap->changeSize(0, metrics.height() / 2, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    if (layout())
+        layout()->invalidate();
+    return m_width;
 }
 
 QSize ValuesPanel::sizeHint() const
 {
-    return QSize(minimumWidth(), QWidget::sizeHint().height());
+    const int width = measuredWidth();
+    return QSize(width, QWidget::sizeHint().height());
 }
 
 QSize ValuesPanel::minimumSizeHint() const
 {
-    return QSize(minimumWidth(), QWidget::minimumSizeHint().height());
+    const int width = measuredWidth();
+    return QSize(width, QWidget::minimumSizeHint().height());
 }
 
 void ValuesPanel::setOrbelView(OrbelView *view)
@@ -113,6 +129,7 @@ void ValuesPanel::setOrbelView(OrbelView *view)
 
 void ValuesPanel::showEvent(QShowEvent *event)
 {
+    measuredWidth();
     refresh();
     QWidget::showEvent(event);
 }

@@ -8,6 +8,7 @@
 
 class OrbelView;
 class QLabel;
+class QSpacerItem;
 
 class ValuesPanel : public QWidget
 {
@@ -32,8 +33,13 @@ protected:
 
 private:
     void refresh();
+    // Measured when first asked for, and again after a change of language or font: a panel
+    // that stays hidden measures nothing.
     void updateWidth();
+    int measuredWidth() const;
 
     QPointer<OrbelView> m_view;
     QList<QLabel *> m_lines;
+    QSpacerItem *m_gap = nullptr;
+    mutable int m_width = -1;
 };

@@ -2,7 +2,12 @@
 #include "platform/deferred_style_icons.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QIconEngine>
+#include <QImageReader>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QPointer>
 #include <QProxyStyle>
 
@@ -79,10 +84,50 @@ public:
     }
 };
 
+// A number as QPixmap::load() writes it into the key of a picture it has read from a file: each
+// byte low digit first, in memory order.
+template <typename T>
+QString pictureKeyDigits(T value)
+{
+    static const char digits[] = "0123456789abcdef";
+    const auto *bytes = reinterpret_cast<const unsigned char *>(&value);
+    QString out;
+    for (size_t i = 0; i < sizeof(T); ++i) {
+        out += QLatin1Char(digits[bytes[i] & 0xf]);
+        out += QLatin1Char(digits[bytes[i] >> 4]);
+    }
+    return out;
+}
+
+// Fusion draws every group box's frame from a small PNG of Qt's own, which it reads by name with
+// QPixmap: the reader, told no kind, first asks every image-format plugin whether the file is
+// theirs, which loads them all (and libjpeg) for the window's first paint. Read here as the PNG it
+// is and left where QPixmap looks first, under the key it gives a file's picture, it is drawn
+// from there, the same pixels. Should the key not match, the style reads the picture as before.
+void placeGroupBoxFrame()
+{
+    const QString path = QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
+    const QFileInfo info(path);
+    if (!info.exists())
+        return;
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    const QImage image = reader.read();
+    if (image.isNull())
+        return;
+    // The last number is the kind of pixmap, 0 for a colour one.
+    const QString key = QStringLiteral("qt_pixmap") + info.absoluteFilePath()
+        + pictureKeyDigits(uint(info.lastModified().toSecsSinceEpoch()))
+        + pictureKeyDigits(quint64(info.size())) + pictureKeyDigits(uint(0));
+    QPixmapCache::insert(key, QPixmap::fromImage(image));
+}
+
 } // namespace
 
 void deferStyleIcons()
 {
+    if (QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0)
+        placeGroupBoxFrame();
     // A style of the same name beneath the proxy: the proxy owns its base, and the application
     // deletes the style it replaces.
     QApplication::setStyle(new DeferredIconStyle(QApplication::style()->name()));

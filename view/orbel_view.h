@@ -181,12 +181,14 @@ private:
     struct StillLayer
     {
         StillLayerKey key;
+        // Empty until the same still parts are drawn a second time (see copyStillLayer()).
         QImage image;
     };
     // The parts drawn before the moving ones on screen: background, frame, axes and circle.
     void drawStillParts(Graphics &g);
     // Copies the picture of the still parts onto g, drawing it first when it is out of date;
-    // false (nothing drawn) where the surface or the size does not allow a copy.
+    // false (nothing drawn) where the surface or the size does not allow a copy, and on the first
+    // pass with new still parts.
     bool copyStillLayer(Graphics &g);
     void drawPass(Graphics &g, bool reuseStillLayer);
     void layOutResume(SummaryPanelLayout &panel) const;

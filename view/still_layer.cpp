@@ -62,7 +62,14 @@ bool OrbelView::copyStillLayer(Graphics &g)
     key.angleHidden = m_angleHidden;
     key.displayOptions = m_displayOptions;
 
-    if (m_stillLayer.image.isNull() || m_stillLayer.key != key) {
+    if (m_stillLayer.key != key) {
+        // Drawn directly the first time: a window that is only shown, or whose size is being
+        // dragged, would pay for a picture it never copies. The picture is made when the same
+        // parts come again, as the point moves.
+        m_stillLayer = StillLayer { key, QImage() };
+        return false;
+    }
+    if (m_stillLayer.image.isNull()) {
         QImage image(key.pixels, key.format);
         if (image.isNull())
             return false;
@@ -72,7 +79,7 @@ bool OrbelView::copyStillLayer(Graphics &g)
             Graphics layer(painter, m_coordinates, true);
             drawStillParts(layer);
         }
-        m_stillLayer = StillLayer { key, image };
+        m_stillLayer.image = image;
     }
     g.copyPixels(m_stillLayer.image);
     // What drawing the parts would have left current.

@@ -7,8 +7,10 @@
 #include <QAction>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QIcon>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -68,6 +70,27 @@ private slots:
         // The icon is set once the figure has been painted.
         m_window->show();
         QTRY_VERIFY(!m_window->windowIcon().isNull());
+    }
+
+    // The icon's pictures are the drawing of the program's SVG icon at their sizes: one left
+    // behind when the drawing changes would show the old icon in the title bar and task bar.
+    void theIconIsTheSvgAtEachSize()
+    {
+        QSvgRenderer svg(QStringLiteral(UNITCIRCLE_SOURCE_DIR
+                                        "/resources/com.marvosoftware.UnitCircle.svg"));
+        QVERIFY(svg.isValid());
+        const QIcon icon = MainWindow::programIcon();
+        const QList<QSize> sizes = icon.availableSizes();
+        QCOMPARE(sizes.size(), 7);
+        for (const QSize &size : sizes) {
+            QImage drawn(size, QImage::Format_ARGB32_Premultiplied);
+            drawn.fill(Qt::transparent);
+            QPainter painter(&drawn);
+            svg.render(&painter);
+            painter.end();
+            const QImage shown = icon.pixmap(size).toImage().convertToFormat(drawn.format());
+            QVERIFY2(shown == drawn, qPrintable(QStringLiteral("%1 px").arg(size.width())));
+        }
     }
 
     void theChosenFilterDecidesTheFormat_data()
