@@ -35,7 +35,7 @@ static void initialiseResources()
 QIcon MainWindow::programIcon()
 {
     QIcon icon;
-    for (int size : { 16, 24, 32, 48, 64, 128, 256 }) {
+    for (int size : { 16, 24, 32, 48, 64, 128 }) {
         QImageReader reader(
             QStringLiteral(":/icons/icons/com.marvosoftware.UnitCircle-%1.png").arg(size), "png");
         reader.setAutoDetectImageFormat(false);
@@ -198,9 +198,9 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_ui->orbelView && event->type() == QEvent::Paint) {
         m_ui->orbelView->removeEventFilter(this);
-        // A moment later, once the events already queued (the paint's own flush among them) are
-        // through.
-        QTimer::singleShot(1, this, [this] { setWindowIcon(programIcon()); });
+        // Once the start is over: the paint's own flush and the events queued behind it come
+        // first, and reading the pictures (about a millisecond) waits until nothing else is due.
+        QTimer::singleShot(200, this, [this] { setWindowIcon(programIcon()); });
         return false;
     }
     const bool shown = event->type() == QEvent::ShowToParent;

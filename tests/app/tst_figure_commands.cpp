@@ -81,7 +81,7 @@ private slots:
         QVERIFY(svg.isValid());
         const QIcon icon = MainWindow::programIcon();
         const QList<QSize> sizes = icon.availableSizes();
-        QCOMPARE(sizes.size(), 7);
+        QCOMPARE(sizes.size(), 6);
         for (const QSize &size : sizes) {
             QImage drawn(size, QImage::Format_ARGB32_Premultiplied);
             drawn.fill(Qt::transparent);
