@@ -141,6 +141,29 @@ protected:
 ProgressPanel::ProgressPanel(QWidget *parent)
     : QWidget(parent)
 {
+    // As wide as it will be once made, in the font it has now.
+    setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('m')) * 20);
+    setMaximumWidth(fontMetrics().horizontalAdvance(QLatin1Char('m')) * 24);
+}
+
+void ProgressPanel::setVisible(bool visible)
+{
+    if (visible)
+        built();
+    QWidget::setVisible(visible);
+}
+
+const ProgressPanel &ProgressPanel::built() const
+{
+    if (m_title)
+        return *this;
+    auto *self = const_cast<ProgressPanel *>(this);
+    self->build();
+    return *this;
+}
+
+void ProgressPanel::build()
+{
     auto *layout = new QVBoxLayout(this);
     m_title = new QLabel(this);
     QFont bold = m_title->font();
@@ -175,8 +198,6 @@ ProgressPanel::ProgressPanel(QWidget *parent)
     layout->addWidget(m_due);
     layout->addStretch(1);
     connect(m_chooser, &QComboBox::currentIndexChanged, this, &ProgressPanel::refresh);
-    setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('m')) * 20);
-    setMaximumWidth(fontMetrics().horizontalAdvance(QLatin1Char('m')) * 24);
     retranslate();
 }
 
@@ -189,7 +210,7 @@ void ProgressPanel::setOrbelView(OrbelView *view)
         // The unit may change; the angle's moving changes nothing here. While practice asks for
         // an angle, the names of the angles to practise would answer a find question: they wait.
         connect(m_view, &OrbelView::thetaChanged, this, [this] {
-            if (!m_view)
+            if (!m_view || !m_title)
                 return;
             if (m_view->angleUnit() != m_unit)
                 refresh();
@@ -211,7 +232,7 @@ void ProgressPanel::setHistory(PracticeHistory *history)
 
 void ProgressPanel::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange && m_title)
         retranslate();
     QWidget::changeEvent(event);
 }
@@ -293,7 +314,7 @@ ProgressPanel::Text ProgressPanel::skillText(const mastery::Skill &skill) const
 
 void ProgressPanel::refresh()
 {
-    if (!isVisible())
+    if (!isVisible() || !m_title)
         return;
     m_unit = m_view ? m_view->angleUnit() : -1;
     const mastery::Progress none;

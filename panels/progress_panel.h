@@ -27,11 +27,13 @@ public:
     void setHistory(PracticeHistory *history);
 
     // The choice of the panel: 0 to 5 the functions in the order of figure::Circular, 6 places.
-    QComboBox *chooser() const { return m_chooser; }
-    QListWidget *angles() const { return m_angles; }
-    QLabel *countsLabel() const { return m_counts; }
-    QLabel *dueLabel() const { return m_due; }
-    QWidget *circle() const { return m_circle; }
+    QComboBox *chooser() const { return built().m_chooser; }
+    QListWidget *angles() const { return built().m_angles; }
+    QLabel *countsLabel() const { return built().m_counts; }
+    QLabel *dueLabel() const { return built().m_due; }
+    QWidget *circle() const { return built().m_circle; }
+
+    void setVisible(bool visible) override;
 
     // "sine at 2 pi over 3: mastered", "placing 3 pi over 2: new"; shown is the figure's notation.
     struct Text
@@ -47,6 +49,10 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // The panel's contents are made when it is first shown or asked for: most runs never show
+    // it, and its list and chooser would load code and fonts into every start.
+    const ProgressPanel &built() const;
+    void build();
     void refresh();
     void retranslate();
     Text angleText(int degrees) const;
