@@ -284,6 +284,12 @@ def main(program):
             loaded = sorted(name for name in mapped_libraries(stack.program.pid)
                             if name.startswith(("libQt6PrintSupport", "libcups", "libpulse")))
             check(not loaded, what + ": nothing of printing or sound is loaded yet %s" % loaded)
+            # Nor an image-format plugin or the SVG engine: the group boxes' frames and the
+            # window's icon are PNGs read as such.
+            pictures = sorted(name for name in mapped_libraries(stack.program.pid)
+                              if name.startswith(("libqjpeg", "libqgif", "libqico", "libqsvg",
+                                                  "libQt6Svg", "libjpeg")))
+            check(not pictures, what + ": no image plugin is loaded %s" % pictures)
             if width != 1024:
                 continue
 
