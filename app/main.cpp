@@ -38,11 +38,13 @@ int main(int argc, char *argv[])
     controller.awakeFromNib();
 
     // Every practice answer kept in $XDG_DATA_HOME/unitcircle/; where it cannot be, practice goes
-    // on and the user is told once.
+    // on and the user is told once. Read once the start is over, or sooner where a panel shown
+    // at start or a command needs it.
     PracticeHistory history;
     QObject::connect(&history, &PracticeHistory::problem, &controller,
                      &Controller::reportPracticeHistoryProblem);
-    history.open(PracticeHistory::defaultPath());
+    history.openLater(PracticeHistory::defaultPath());
+    QObject::connect(&window, &MainWindow::started, &history, &PracticeHistory::ensureOpen);
     controller.practiceHistory = &history;
     window.setPracticeHistory(&history);
 

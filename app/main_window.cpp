@@ -200,7 +200,10 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         m_ui->orbelView->removeEventFilter(this);
         // Once the start is over: the paint's own flush and the events queued behind it come
         // first, and reading the pictures (about a millisecond) waits until nothing else is due.
-        QTimer::singleShot(200, this, [this] { setWindowIcon(programIcon()); });
+        QTimer::singleShot(200, this, [this] {
+            setWindowIcon(programIcon());
+            emit started();
+        });
         return false;
     }
     const bool shown = event->type() == QEvent::ShowToParent;

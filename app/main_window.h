@@ -110,6 +110,11 @@ public:
     void applyDisplayOptions(const DisplayOptions &options);
     ViewsLayout *viewsLayout() const { return m_views; }
 
+signals:
+    // The start is over: the figure's first paint and the events just behind it are through.
+    // Work that the first paint need not wait for (the icon, the practice history) comes then.
+    void started();
+
 protected:
     // Showing the graph makes the window taller by its height, and showing the values wider by
     // their width; hiding them gives the room back, so that the circle keeps its size.

@@ -174,7 +174,33 @@ bool PracticeHistory::load(QString *reason)
     return true;
 }
 
+void PracticeHistory::openLater(const QString &path)
+{
+    close();
+    m_path.clear();
+    m_progress = mastery::Progress();
+    m_answers = 0;
+    m_pendingPath = path;
+}
+
+void PracticeHistory::ensureOpen()
+{
+    if (!isPending())
+        return;
+    // A copy: open() clears the one kept.
+    const QString path = m_pendingPath;
+    open(path);
+}
+
 bool PracticeHistory::open(const QString &path)
+{
+    m_pendingPath.clear();
+    const bool recording = openNow(path);
+    emit opened();
+    return recording;
+}
+
+bool PracticeHistory::openNow(const QString &path)
 {
     close();
     m_path = path;
@@ -305,6 +331,8 @@ bool PracticeHistory::start()
 
 bool PracticeHistory::record(const practice::Question &question, const QString &given, bool right)
 {
+    // Kept beside the answers already given, never in place of them.
+    ensureOpen();
     mastery::Attempt attempt { now(), question, right };
     m_progress.add(attempt);
     ++m_answers;
@@ -346,6 +374,8 @@ bool PracticeHistory::record(const practice::Question &question, const QString &
 
 bool PracticeHistory::reset()
 {
+    // Forgets what is kept, not only what this run has read.
+    ensureOpen();
     bool done = true;
     if (!m_connection.isEmpty()) {
         QSqlDatabase db = QSqlDatabase::database(m_connection, false);

@@ -31,8 +31,17 @@ public:
     // folder are made with the first answer. Returns whether answers given now are kept; where
     // not, problem() has said why.
     bool open(const QString &path);
-    bool isRecording() const { return m_deferred || !m_connection.isEmpty(); }
-    QString path() const { return m_path; }
+    // Opens the history at path the first time anything asks for what it knows or keeps an
+    // answer, or at ensureOpen(): a start that shows no practice need not wait for it.
+    void openLater(const QString &path);
+    bool isPending() const { return !m_pendingPath.isEmpty(); }
+    void ensureOpen();
+    bool isRecording() const
+    {
+        const_cast<PracticeHistory *>(this)->ensureOpen();
+        return m_deferred || !m_connection.isEmpty();
+    }
+    QString path() const { return isPending() ? m_pendingPath : m_path; }
     // Where a damaged history was moved aside, if it was.
     QString damagedCopy() const { return m_damagedCopy; }
 
@@ -46,18 +55,30 @@ public:
     // Forgets every answer, in the database too. Returns false where the database refused.
     bool reset();
 
-    const mastery::Progress &progress() const { return m_progress; }
-    int answerCount() const { return m_answers; }
+    const mastery::Progress &progress() const
+    {
+        const_cast<PracticeHistory *>(this)->ensureOpen();
+        return m_progress;
+    }
+    int answerCount() const
+    {
+        const_cast<PracticeHistory *>(this)->ensureOpen();
+        return m_answers;
+    }
 
 signals:
     // An answer was kept, or the history was read or cleared.
     void changed();
+    // open() is over, whatever its outcome: what the history knows is as it will be read.
+    void opened();
     // Sent at most once: why answers are not kept, as a message for the user and its details.
     void problem(const QString &text, const QString &details);
 
 private:
     enum class State { Ready, Fresh, Locked, Damaged, Newer, Failed };
     // Opens the file at m_path, as open() says.
+    // open() but for its signal.
+    bool openNow(const QString &path);
     bool start();
     State inspect(QString *reason);
     bool createSchema(QString *reason);
@@ -66,6 +87,7 @@ private:
     void tell(const QString &text, const QString &details);
 
     QString m_path;
+    QString m_pendingPath;
     QString m_connection;
     QString m_damagedCopy;
     std::function<qint64()> m_clock;

@@ -101,8 +101,18 @@ void PracticePanel::setOrbelView(OrbelView *view)
 
 void PracticePanel::setHistory(PracticeHistory *history)
 {
+    if (m_history)
+        disconnect(m_history, &PracticeHistory::opened, this, nullptr);
     m_history = history;
-    // A round not yet begun is drawn again, aimed by what the history knows.
+    // A round not yet begun is drawn again, aimed by what the history knows; a history not yet
+    // read is left to be read when it is needed, and aims the round then.
+    if (m_history)
+        connect(m_history, &PracticeHistory::opened, this, [this] {
+            if (m_current == 0 && !m_answered)
+                newRound();
+        });
+    if (m_history && m_history->isPending())
+        return;
     if (m_current == 0 && !m_answered)
         newRound();
 }
@@ -124,6 +134,9 @@ void PracticePanel::changeEvent(QEvent *event)
 
 void PracticePanel::showEvent(QShowEvent *event)
 {
+    // The round shown is aimed by the history: it is read now if it has not been yet.
+    if (m_history)
+        m_history->ensureOpen();
     // The unit may have changed while the panel was hidden.
     showQuestion();
     QWidget::showEvent(event);

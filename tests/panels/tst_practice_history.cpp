@@ -15,6 +15,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
 
 namespace {
 
@@ -124,6 +125,55 @@ private slots:
         QCOMPARE(again.progress().of(mastery::Skill { true, Circular::Sine, 135 }).right, 1);
         QVERIFY(again.reset());
         QCOMPARE(peek.one(QStringLiteral("SELECT count(*) FROM answers")).toInt(), 0);
+    }
+
+    // A history read later (the program's start) is read before anything uses it: an answer is
+    // kept beside those of earlier runs, what is known is what the file holds, and a reset
+    // clears the file, not only this run's memory.
+    void aHistoryReadLaterIsReadAtItsFirstUse_data()
+    {
+        QTest::addColumn<std::function<void(PracticeHistory &)>>("use");
+        QTest::addColumn<int>("rowsAfter");
+        QTest::addColumn<int>("knownAfter");
+        const practice::Question q { practice::Kind::Value, Circular::Cosine, 60 };
+        QTest::newRow("an answer")
+            << std::function<void(PracticeHistory &)>(
+                   [q](PracticeHistory &h) { h.record(q, QStringLiteral("1/2"), true); })
+            << 3 << 3;
+        QTest::newRow("what is known") << std::function<void(PracticeHistory &)>(
+            [](PracticeHistory &h) { h.progress(); }) << 2 << 2;
+        QTest::newRow("a reset") << std::function<void(PracticeHistory &)>(
+            [](PracticeHistory &h) { QVERIFY(h.reset()); }) << 0 << 0;
+        QTest::newRow("the end of the start") << std::function<void(PracticeHistory &)>(
+            [](PracticeHistory &h) { h.ensureOpen(); }) << 2 << 2;
+    }
+
+    void aHistoryReadLaterIsReadAtItsFirstUse()
+    {
+        QFETCH(std::function<void(PracticeHistory &)>, use);
+        QFETCH(int, rowsAfter);
+        QFETCH(int, knownAfter);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("practice.sqlite"));
+        {
+            PracticeHistory earlier;
+            QVERIFY(earlier.open(path));
+            for (int degrees : { 30, 45 })
+                QVERIFY(earlier.record({ practice::Kind::Value, Circular::Sine, degrees },
+                                       QStringLiteral("1/2"), false));
+        }
+        PracticeHistory later;
+        QSignalSpy opened(&later, &PracticeHistory::opened);
+        later.openLater(path);
+        QVERIFY(later.isPending());
+        QCOMPARE(later.path(), path);
+        QCOMPARE(opened.count(), 0);
+        use(later);
+        QCOMPARE(opened.count(), 1);
+        QVERIFY(!later.isPending());
+        QCOMPARE(later.answerCount(), knownAfter);
+        Peek peek(path);
+        QCOMPARE(peek.one(QStringLiteral("SELECT count(*) FROM answers")).toInt(), rowsAfter);
     }
 
     void aKilledProgramLosesAtMostTheAnswerInFlight()
