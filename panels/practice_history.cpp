@@ -376,6 +376,10 @@ bool PracticeHistory::reset()
 {
     // Forgets what is kept, not only what this run has read.
     ensureOpen();
+    // A history that could not be opened keeps its answers where they are: forgetting only this
+    // run's would tell the user that everything was forgotten.
+    if (m_connection.isEmpty() && !m_deferred && QFileInfo::exists(m_path))
+        return false;
     bool done = true;
     if (!m_connection.isEmpty()) {
         QSqlDatabase db = QSqlDatabase::database(m_connection, false);

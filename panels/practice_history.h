@@ -52,7 +52,8 @@ public:
     // Keeps one answer: the question, the answer given as the history writes it, and whether it
     // was right. The mastery follows it even where it cannot be kept. Returns whether it was.
     bool record(const practice::Question &question, const QString &given, bool right);
-    // Forgets every answer, in the database too. Returns false where the database refused.
+    // Forgets every answer, in the database too. Returns false, forgetting nothing, where the
+    // database refused or could not be opened.
     bool reset();
 
     const mastery::Progress &progress() const

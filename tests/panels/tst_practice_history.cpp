@@ -299,6 +299,9 @@ private slots:
         } else {
             QVERIFY(!recording);
             QVERIFY(history.damagedCopy().isEmpty());
+            // A reset cannot clear what it could not open: it says so, and forgets nothing.
+            QVERIFY(!history.reset());
+            QCOMPARE(history.progress().of(*mastery::skillOf(q)).right, 2);
             holder.reset();
             QCOMPARE(contents(path), before);
             QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "practice.sqlite" });
