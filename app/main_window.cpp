@@ -9,11 +9,13 @@
 #include "panels/practice_panel.h"
 #include "panels/progress_panel.h"
 #include "panels/values_panel.h"
+#include "platform/accessibility_events.h"
 #include "sound/sound_controller.h"
 #include "ui_mainwindow.h"
 #include "view/orbel_view.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QEvent>
 #include <QIcon>
 #include <QImageReader>
@@ -70,6 +72,20 @@ MainWindow::MainWindow(QWidget *parent)
     m_ui->angleField->setOrbelView(m_ui->orbelView);
     connect(m_ui->actionValues, &QAction::toggled, m_ui->values, &QAbstractButton::setChecked);
     connect(m_ui->values, &QAbstractButton::toggled, m_ui->actionValues, &QAction::setChecked);
+    // Shown or hidden by its key or from the menu, the panel changes away from the focus, and a
+    // screen reader would say only the keys pressed: it is told in words. (Its check box, pressed
+    // itself, says its own state; setting the command's check from there triggers nothing.)
+    const auto tell = [this](QAction *action, const char *shown, const char *hidden) {
+        connect(action, &QAction::triggered, this, [this, shown, hidden](bool on) {
+            QWidget *focus = QApplication::focusWidget();
+            platform::announce(focus ? focus : static_cast<QWidget *>(this),
+                               on ? tr(shown) : tr(hidden));
+        });
+    };
+    //: Said by a screen reader when View > Graph is chosen by its key or from the menu.
+    tell(m_ui->actionGraph, QT_TR_NOOP("Graph shown"), QT_TR_NOOP("Graph hidden"));
+    //: Said by a screen reader when View > Values is chosen by its key or from the menu.
+    tell(m_ui->actionValues, QT_TR_NOOP("Values shown"), QT_TR_NOOP("Values hidden"));
     m_ui->valuesPanel->installEventFilter(this);
     // The values come next after the circle and the graph, line by line, before the graph's
     // curves and the controls below.

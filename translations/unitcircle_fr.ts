@@ -546,6 +546,24 @@
         <comment>View menu: the figure and the graph light on a dark ground. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
         <translation>Contraste &amp;inversé</translation>
     </message>
+    <message>
+        <source>Graph shown</source>
+        <extracomment>Said by a screen reader when View &gt; Graph is chosen by its key or from the menu.</extracomment>
+        <translation>Graphique affiché</translation>
+    </message>
+    <message>
+        <source>Graph hidden</source>
+        <translation>Graphique masqué</translation>
+    </message>
+    <message>
+        <source>Values shown</source>
+        <extracomment>Said by a screen reader when View &gt; Values is chosen by its key or from the menu.</extracomment>
+        <translation>Valeurs affichées</translation>
+    </message>
+    <message>
+        <source>Values hidden</source>
+        <translation>Valeurs masquées</translation>
+    </message>
 </context>
 <context>
     <name>Modules</name>

@@ -154,6 +154,17 @@ def main(program):
             pump(0.6)
             return list(events)
 
+        # A panel shown or hidden by its key changes away from the focus: the focused view says it
+        # in words, not only the keys pressed.
+        said = []
+        pyatspi.Registry.registerEventListener(
+            lambda event: said.append(str(event.any_data)) if event.source == view else None,
+            "object:property-change:accessible-description")
+        for state in ("shown", "hidden"):
+            del said[:]
+            press("ctrl+shift+v")
+            check("Values %s" % state in said, "Ctrl+Shift+V says \"Values %s\": %r" % (state, said))
+
         for key in ["Home", "Prior", "Prior", "Prior"]:
             raised = press(key)
             check(len(raised) >= 1, "%s raises an event from the view (%s)" % (key, ", ".join(raised)))
