@@ -452,8 +452,36 @@ void Controller::reportPracticeHistoryProblem(const QString &text, const QString
     showWarning(window, text, details);
 }
 
+void Controller::followDesktop()
+{
+    DisplayOptions options = m_displayOptions;
+    options.desktopTextScale = desktopTextScale(QApplication::font());
+    if (platform::Preferences::standard().integerForKey(reverseContrastKey, -1) == -1)
+        options.reverseContrast = isDarkPalette(QApplication::palette());
+    if (options == m_displayOptions)
+        return;
+    // The desktop's change is no choice of the user's: nothing is written.
+    m_restoring = true;
+    if (reverseContrast)
+        reverseContrast->setChecked(options.reverseContrast);
+    applyDisplayOptions(options);
+    m_restoring = false;
+}
+
 bool Controller::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == window && window) {
+        switch (event->type()) {
+        case QEvent::ApplicationPaletteChange:
+        case QEvent::PaletteChange:
+        case QEvent::ApplicationFontChange:
+        case QEvent::FontChange:
+            followDesktop();
+            break;
+        default:
+            break;
+        }
+    }
     if (event->type() == QEvent::Close && watched == window && window) {
         if (!windowShouldClose(window)) {
             event->ignore();
