@@ -452,13 +452,15 @@ void Controller::reportPracticeHistoryProblem(const QString &text, const QString
     showWarning(window, text, details);
 }
 
-void Controller::followDesktop()
+void Controller::followDesktop(bool fontChanged)
 {
     DisplayOptions options = m_displayOptions;
     options.desktopTextScale = desktopTextScale(QApplication::font());
     if (platform::Preferences::standard().integerForKey(reverseContrastKey, -1) == -1)
         options.reverseContrast = isDarkPalette(QApplication::palette());
-    if (options == m_displayOptions)
+    // A new desktop font is taken by the panels (scaled from it) even where the figure's factor
+    // stays the same.
+    if (options == m_displayOptions && !fontChanged)
         return;
     // The desktop's change is no choice of the user's: nothing is written.
     m_restoring = true;
@@ -474,9 +476,11 @@ bool Controller::eventFilter(QObject *watched, QEvent *event)
         switch (event->type()) {
         case QEvent::ApplicationPaletteChange:
         case QEvent::PaletteChange:
+            followDesktop(false);
+            break;
         case QEvent::ApplicationFontChange:
         case QEvent::FontChange:
-            followDesktop();
+            followDesktop(true);
             break;
         default:
             break;

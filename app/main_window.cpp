@@ -90,6 +90,8 @@ MainWindow::MainWindow(QWidget *parent)
     // Typing the angle would answer a question that asks where it lies.
     connect(m_ui->practicePanel, &PracticePanel::placeQuestionOpen, m_ui->angleField,
             &QWidget::setDisabled);
+    connect(m_ui->practicePanel, &PracticePanel::placeQuestionOpen, m_ui->actionTypeAngle,
+            &QAction::setDisabled);
     m_ui->practicePanel->installEventFilter(this);
     m_ui->progressPanel->setOrbelView(m_ui->orbelView);
     m_ui->progressPanel->installEventFilter(this);

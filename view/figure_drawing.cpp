@@ -424,11 +424,11 @@ void OrbelView::drawCoordinates(Graphics &g)
         cosineY = p.y >= 0.0f ? float(-gap) - cosineSize.height : float(gap);
         cosineX = p.x >= 0.0f ? std::max(cosineX, float(gap))
                               : std::min(cosineX, float(-gap) - cosineSize.width);
-        // Within the circle's line at the height of the text's far edge.
         // Beyond the angle's arc where it passes under the text.
         if (nearArc(Rect { Point { cosineX, cosineY }, cosineSize }, m_theta, u, gap))
             cosineY = p.y >= 0.0f ? float(-0.25 * u - gap - lineWidth) - cosineSize.height
                                   : float(0.25 * u + gap + lineWidth);
+        // Within the circle's line at the height of the text's far edge.
         const float half = float(inside(
             std::max(double(std::fabs(cosineY)), double(std::fabs(cosineY + cosineSize.height)))));
         cosineX = std::clamp(cosineX, -half, half - cosineSize.width);

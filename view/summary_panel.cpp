@@ -120,7 +120,7 @@ TextAttributes OrbelView::placeScaledResume(Rect &box, Point &textAt)
         const double bottom = double(visible.origin.y) + margin;
         const double top
             = double(visible.origin.y + visible.size.height) - margin - double(laid.size.height);
-        // The designed corner first, then the others: up, right, down, left.
+        // The designed corner first (up and right), then up and left, then the lower ones.
         const std::pair<double, double> corners[]
             = { { right, top }, { left, top }, { right, bottom }, { left, bottom } };
         for (const auto &[x, y] : corners) {
