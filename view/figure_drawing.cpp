@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <optional>
 
 namespace {
 
@@ -377,6 +379,17 @@ void OrbelView::drawAngleLabel(Graphics &g, const TextAttributes &attributes, bo
                     return;
                 }
             }
+    // Anywhere else within the circle, nearest the bisector first.
+    for (int k = 1; k <= 12; ++k)
+        for (const int side : { 1, -1 })
+            for (double r = 0.3; r <= 0.85; r += 0.05) {
+                const Rect box = outwardBox(size, bisector + side * k * pi / 12.0, r * u);
+                if (clear(box)) {
+                    g.drawText(m_displayTheta, attributes, box.origin);
+                    m_placed.push_back(box);
+                    return;
+                }
+            }
     const Rect box = besideAxis(above, right, 0.35);
     g.drawText(m_displayTheta, attributes, box.origin);
     m_placed.push_back(box);
@@ -418,24 +431,64 @@ void OrbelView::drawCoordinates(Graphics &g)
     const double lineWidth = double(m_displayOptions.lineWidth(u));
     const auto inside
         = [&](double d) { return std::sqrt(std::max(0.0, u * u - d * d)) - lineWidth - gap; };
+    // A text's box clear of the circle's line, the axes, the angle's arc and the texts placed
+    // before it.
+    const double inner = u - lineWidth - gap;
+    const auto fits = [&](const Rect &box) {
+        const double farX = std::max(std::fabs(double(box.origin.x)),
+                                     std::fabs(double(box.origin.x + box.size.width)));
+        const double farY = std::max(std::fabs(double(box.origin.y)),
+                                     std::fabs(double(box.origin.y + box.size.height)));
+        const bool acrossY
+            = double(box.origin.x)<gap &&double(box.origin.x + box.size.width)> - gap;
+        const bool acrossX
+            = double(box.origin.y)<gap &&double(box.origin.y + box.size.height)> - gap;
+        return std::hypot(farX, farY) < inner && !acrossX && !acrossY
+            && !figure::nearAny(box, m_placed, gap) && !nearArc(box, m_theta, u, gap);
+    };
+    // The first place that fits among those along one line of the text, nearest the designed
+    // one: there, or just past each text in the way (away from the axis).
+    const auto firstFit = [&](float designed, float length, bool away, bool alongX,
+                              const std::function<Rect(float)> &boxAt) -> std::optional<float> {
+        std::vector<float> places { designed };
+        for (const Rect &other : m_placed) {
+            const float low = alongX ? other.origin.x : other.origin.y;
+            const float high = low + (alongX ? other.size.width : other.size.height);
+            places.push_back(away ? float(double(high) + gap) : float(double(low) - gap) - length);
+        }
+        std::stable_sort(places.begin(), places.end(), [designed](float a, float b) {
+            return std::fabs(a - designed) < std::fabs(b - designed);
+        });
+        for (const float place : places)
+            if (fits(boxAt(place)))
+                return place;
+        return std::nullopt;
+    };
     if (!plain) {
-        // Wholly on the point's side of the y axis, and past any label in the way (the axes'
-        // "0" just below and left of the centre).
-        cosineY = p.y >= 0.0f ? float(-gap) - cosineSize.height : float(gap);
+        // Wholly on the point's side of the y axis and on the far side of the x axis, beside the
+        // axis or beyond the angle's arc, within the circle, clear of the texts before it.
+        const float beside = p.y >= 0.0f ? float(-gap) - cosineSize.height : float(gap);
+        const double arcReach = 0.25 * u + gap + lineWidth;
         cosineX = p.x >= 0.0f ? std::max(cosineX, float(gap))
                               : std::min(cosineX, float(-gap) - cosineSize.width);
-        // Beyond the angle's arc where it passes under the text.
-        if (nearArc(Rect { Point { cosineX, cosineY }, cosineSize }, m_theta, u, gap))
-            cosineY = p.y >= 0.0f ? float(-0.25 * u - gap - lineWidth) - cosineSize.height
-                                  : float(0.25 * u + gap + lineWidth);
-        // Within the circle's line at the height of the text's far edge.
+        cosineY = beside;
         const float half = float(inside(
             std::max(double(std::fabs(cosineY)), double(std::fabs(cosineY + cosineSize.height)))));
         cosineX = std::clamp(cosineX, -half, half - cosineSize.width);
-        for (const Rect &other : m_placed) {
-            if (figure::near(Rect { Point { cosineX, cosineY }, cosineSize }, other, gap))
-                cosineX = p.x >= 0.0f ? float(double(other.origin.x + other.size.width) + gap)
-                                      : float(double(other.origin.x) - gap) - cosineSize.width;
+        for (int step = 0; step <= 6; ++step) {
+            const double reach = step == 0 ? 0.0 : arcReach + (step - 1) * 0.1 * u;
+            const float y = step == 0 ? beside
+                : p.y >= 0.0f         ? float(-reach) - cosineSize.height
+                                      : float(reach);
+            const std::optional<float> x
+                = firstFit(cosineX, cosineSize.width, p.x >= 0.0f, true, [&](float at) {
+                      return Rect { Point { at, y }, cosineSize };
+                  });
+            if (x) {
+                cosineX = *x;
+                cosineY = y;
+                break;
+            }
         }
         m_placed.push_back(Rect { Point { cosineX, cosineY }, cosineSize });
     }
@@ -446,28 +499,24 @@ void OrbelView::drawCoordinates(Graphics &g)
     float sineY = p.y - sineSize.height / 2.0f;
     float sineX = p.x >= 0.0f ? -sineSize.width - float(0.05 * u) : float(0.05 * u);
     if (!plain) {
-        // Wholly on the point's side of the x axis, within the circle, past any label in the
-        // way, and beyond the angle's arc where it passes beside the text.
-        const float designedY = sineY;
-        const auto placeY = [&] {
-            const float room = std::min(
-                float(u - 0.08 * u) - axisLabel,
-                float(
-                    inside(double(std::max(std::fabs(sineX), std::fabs(sineX + sineSize.width))))));
-            float y = std::clamp(designedY, -room, room - sineSize.height);
-            y = p.y >= 0.0f ? std::max(y, float(gap)) : std::min(y, float(-gap) - sineSize.height);
-            for (const Rect &other : m_placed) {
-                if (figure::near(Rect { Point { sineX, y }, sineSize }, other, gap))
-                    y = p.y >= 0.0f ? float(double(other.origin.y + other.size.height) + gap)
-                                    : float(double(other.origin.y) - gap) - sineSize.height;
+        // Wholly on the point's side of the x axis and on the far side of the y axis, beside the
+        // axis or beyond the angle's arc, within the circle and below the axis's "1", clear of
+        // the texts before it.
+        const float room = float(u - 0.08 * u) - axisLabel;
+        float y = std::clamp(sineY, -room, room - sineSize.height);
+        y = p.y >= 0.0f ? std::max(y, float(gap)) : std::min(y, float(-gap) - sineSize.height);
+        sineY = y;
+        const float beyond = float(0.25 * u + gap + lineWidth);
+        for (const float x : { sineX, p.x >= 0.0f ? -beyond - sineSize.width : beyond }) {
+            const std::optional<float> found
+                = firstFit(y, sineSize.height, p.y >= 0.0f, false, [&](float at) {
+                      return Rect { Point { x, at }, sineSize };
+                  });
+            if (found) {
+                sineX = x;
+                sineY = *found;
+                break;
             }
-            return y;
-        };
-        sineY = placeY();
-        if (nearArc(Rect { Point { sineX, sineY }, sineSize }, m_theta, u, gap)) {
-            const float beyond = float(0.25 * u + gap + lineWidth);
-            sineX = p.x >= 0.0f ? -beyond - sineSize.width : beyond;
-            sineY = placeY();
         }
         m_placed.push_back(Rect { Point { sineX, sineY }, sineSize });
     }
