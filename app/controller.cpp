@@ -452,8 +452,40 @@ void Controller::reportPracticeHistoryProblem(const QString &text, const QString
     showWarning(window, text, details);
 }
 
+void Controller::followDesktop(bool fontChanged)
+{
+    DisplayOptions options = m_displayOptions;
+    options.desktopTextScale = desktopTextScale(QApplication::font());
+    if (platform::Preferences::standard().integerForKey(reverseContrastKey, -1) == -1)
+        options.reverseContrast = isDarkPalette(QApplication::palette());
+    // A new desktop font is taken by the panels (scaled from it) even where the figure's factor
+    // stays the same.
+    if (options == m_displayOptions && !fontChanged)
+        return;
+    // The desktop's change is no choice of the user's: nothing is written.
+    m_restoring = true;
+    if (reverseContrast)
+        reverseContrast->setChecked(options.reverseContrast);
+    applyDisplayOptions(options);
+    m_restoring = false;
+}
+
 bool Controller::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == window && window) {
+        switch (event->type()) {
+        case QEvent::ApplicationPaletteChange:
+        case QEvent::PaletteChange:
+            followDesktop(false);
+            break;
+        case QEvent::ApplicationFontChange:
+        case QEvent::FontChange:
+            followDesktop(true);
+            break;
+        default:
+            break;
+        }
+    }
     if (event->type() == QEvent::Close && watched == window && window) {
         if (!windowShouldClose(window)) {
             event->ignore();

@@ -141,6 +141,9 @@ protected:
 
 private:
     void applyDisplayOptions(const DisplayOptions &options);
+    // The desktop's palette or text size changed while running: reverse contrast follows the
+    // palette unless the user has chosen, and the figure's texts follow the desktop's size.
+    void followDesktop(bool fontChanged);
 
     bool m_restoring = false;
     DisplayOptions m_displayOptions;

@@ -17,10 +17,12 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QTimer>
 
 #include <algorithm>
@@ -59,6 +61,27 @@ MainWindow::MainWindow(QWidget *parent)
     // The tags of the angle-unit cells are the view's angle unit codes.
     m_ui->unit->setId(m_ui->radians, 0);
     m_ui->unit->setId(m_ui->degrees, 1);
+
+    // The menu commands and the controls below the views are one choice each.
+    m_unitChoices = new QActionGroup(this);
+    for (const auto &[action, button] :
+         { std::pair<QAction *, QAbstractButton *> { m_ui->actionRadians, m_ui->radians },
+           { m_ui->actionDegrees, m_ui->degrees } }) {
+        m_unitChoices->addAction(action);
+        connect(action, &QAction::toggled, button, [button = button](bool checked) {
+            if (checked)
+                button->setChecked(true);
+        });
+        connect(button, &QAbstractButton::toggled, action, &QAction::setChecked);
+    }
+    for (const auto &[action, box] : { std::pair<QAction *, QAbstractButton *> {
+                                           m_ui->actionStandardAngles, m_ui->standardAngles },
+                                       { m_ui->actionSinCos, m_ui->sinCos } }) {
+        connect(action, &QAction::toggled, box, &QAbstractButton::setChecked);
+        connect(box, &QAbstractButton::toggled, action, &QAction::setChecked);
+    }
+    connect(m_ui->actionTypeAngle, &QAction::triggered, this, &MainWindow::typeAngle);
+    m_ui->angleField->lineEdit()->installEventFilter(this);
 
     // One angle, two views: the graph shows and drives the circle view's.
     m_ui->graphView->setOrbelView(m_ui->orbelView);
@@ -99,6 +122,8 @@ MainWindow::MainWindow(QWidget *parent)
     // Typing the angle would answer a question that asks where it lies.
     connect(m_ui->practicePanel, &PracticePanel::placeQuestionOpen, m_ui->angleField,
             &QWidget::setDisabled);
+    connect(m_ui->practicePanel, &PracticePanel::placeQuestionOpen, m_ui->actionTypeAngle,
+            &QAction::setDisabled);
     m_ui->practicePanel->installEventFilter(this);
     m_ui->progressPanel->setOrbelView(m_ui->orbelView);
     m_ui->progressPanel->installEventFilter(this);
@@ -197,8 +222,28 @@ void MainWindow::applyDisplayOptions(const DisplayOptions &options)
 
 void MainWindow::updateViewsArrangement()
 {
-    m_views->setGraphBesideWhenWide(m_displayOptions.projector || isFullScreen()
-                                    || m_placement->isFullScreen());
+    const bool roomy = m_displayOptions.projector || isFullScreen() || m_placement->isFullScreen();
+    m_views->setGraphBesideWhenWide(roomy);
+    if (roomy != m_controlsHidden) {
+        m_controlsHidden = roomy;
+        updateControlsShown();
+    }
+}
+
+void MainWindow::updateControlsShown()
+{
+    m_ui->unitBox->setVisible(!m_controlsHidden);
+    m_ui->showBox->setVisible(!m_controlsHidden);
+    // The angle field stays while it is being typed in.
+    m_ui->angleBox->setVisible(!m_controlsHidden || m_ui->angleField->lineEdit()->hasFocus());
+}
+
+void MainWindow::typeAngle()
+{
+    m_ui->angleBox->setVisible(true);
+    QLineEdit *edit = m_ui->angleField->lineEdit();
+    edit->setFocus(Qt::ShortcutFocusReason);
+    edit->selectAll();
 }
 
 void MainWindow::updateSoundAvailability()
@@ -212,6 +257,15 @@ void MainWindow::updateSoundAvailability()
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // The angle field, shown for typing while the controls are hidden, goes once typing is over
+    // (not for a menu or another window that takes the focus for a moment).
+    if (watched == m_ui->angleField->lineEdit() && event->type() == QEvent::FocusOut
+        && m_controlsHidden) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            QTimer::singleShot(0, this, &MainWindow::updateControlsShown);
+        return false;
+    }
     if (watched == m_ui->orbelView && event->type() == QEvent::Paint) {
         m_ui->orbelView->removeEventFilter(this);
         // Once the start is over: the paint's own flush and the events queued behind it come
@@ -401,6 +455,26 @@ QAction *MainWindow::reverseContrastAction() const
 QAction *MainWindow::projectorAction() const
 {
     return m_ui->actionProjector;
+}
+QAction *MainWindow::radiansAction() const
+{
+    return m_ui->actionRadians;
+}
+QAction *MainWindow::degreesAction() const
+{
+    return m_ui->actionDegrees;
+}
+QAction *MainWindow::standardAnglesAction() const
+{
+    return m_ui->actionStandardAngles;
+}
+QAction *MainWindow::sinCosAction() const
+{
+    return m_ui->actionSinCos;
+}
+QAction *MainWindow::typeAngleAction() const
+{
+    return m_ui->actionTypeAngle;
 }
 QAction *MainWindow::copyAction() const
 {

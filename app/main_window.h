@@ -89,6 +89,18 @@ public:
     QAction *normalSizeAction() const;
     QAction *reverseContrastAction() const;
     QAction *projectorAction() const;
+    // View ▸ Angle Unit ▸ Radians and Degrees, Standard Angles, Cosine and Sine: the same
+    // choices as the controls below the views; View ▸ Type an Angle (Ctrl+T), which puts the
+    // focus in the angle field and shows it where it is hidden.
+    QActionGroup *unitActions() const { return m_unitChoices; }
+    QAction *radiansAction() const;
+    QAction *degreesAction() const;
+    QAction *standardAnglesAction() const;
+    QAction *sinCosAction() const;
+    QAction *typeAngleAction() const;
+    // In full screen and in projector mode the controls below the views are hidden, so that the
+    // circle has their height; the menus hold every one of their choices.
+    bool controlsHidden() const { return m_controlsHidden; }
     QAction *copyAction() const;
     QAction *quitAction() const;
     QAction *readMeAction() const;
@@ -123,12 +135,16 @@ protected:
 private:
     void updateSoundAvailability();
     void updateViewsArrangement();
+    void updateControlsShown();
+    void typeAngle();
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     ViewsLayout *m_views = nullptr;
     QAction *m_leaveFullScreen = nullptr;
     WindowPlacement *m_placement = nullptr;
     QActionGroup *m_soundChoices = nullptr;
+    QActionGroup *m_unitChoices = nullptr;
+    bool m_controlsHidden = false;
     std::unique_ptr<SoundController> m_sound;
     DisplayOptions m_displayOptions;
     // The panels' fonts before any scaling, once they have been scaled.

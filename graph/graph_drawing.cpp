@@ -308,13 +308,28 @@ void GraphView::drawStaticParts(QPainter &painter, const QSizeF &size, const Loo
         TextAttributes labels = m_view->fontAttributeWithSize(look.textSize(tickFontSize), 1, 0.0f);
         labels.color = look.ink(figure::grey());
         // The θ ticks named as the figure names the angles, in its unit.
+        QString names[9];
         for (int k = -4; k <= 4; ++k) {
             float angle = float(k * pi / 2.0);
-            const QString label = m_view->normalizeAngle(angle).trimmed();
-            drawText(painter, label, labels,
+            names[k + 4] = m_view->normalizeAngle(angle).trimmed();
+        }
+        // Larger texts that would touch their neighbours name every other tick: the multiples
+        // of π.
+        int every = 1;
+        if (!look.plain) {
+            const double spacing = xForTheta(plot, pi / 2.0) - xForTheta(plot, 0.0);
+            for (int i = 0; i + 1 < 9; ++i) {
+                const double half = (double(sizeWithAttributes(names[i], labels).width)
+                                     + double(sizeWithAttributes(names[i + 1], labels).width))
+                    / 2.0;
+                if (half + 6.0 * s > spacing)
+                    every = 2;
+            }
+        }
+        for (int k = -4; k <= 4; k += every)
+            drawText(painter, names[k + 4], labels,
                      QPointF(xForTheta(plot, k * pi / 2.0), plot.bottom() + 3.0 * s),
                      Qt::AlignHCenter | Qt::AlignTop);
-        }
     }
 
     // The curves, within the plotting area.

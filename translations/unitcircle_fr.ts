@@ -547,6 +547,36 @@
         <translation>Contraste &amp;inversé</translation>
     </message>
     <message>
+        <source>Angle &amp;Unit</source>
+        <comment>View menu: the unit in which angles are named. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>&amp;Unité d’angle</translation>
+    </message>
+    <message>
+        <source>&amp;Radians</source>
+        <comment>Angle Unit menu: angles named in radians. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>&amp;Radians</translation>
+    </message>
+    <message>
+        <source>&amp;Degrees</source>
+        <comment>Angle Unit menu: angles named in degrees. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>&amp;Degrés</translation>
+    </message>
+    <message>
+        <source>St&amp;andard Angles</source>
+        <comment>View menu: marks and names the multiples of pi/6 and pi/4 on the circle. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>Angles re&amp;marquables</translation>
+    </message>
+    <message>
+        <source>&amp;Cosine and Sine</source>
+        <comment>View menu: the projections of the point and the panel of theta, cos and sin. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>Cosinus e&amp;t sinus</translation>
+    </message>
+    <message>
+        <source>Typ&amp;e an Angle</source>
+        <comment>View menu: puts the keyboard focus in the field where an angle is typed. The &amp; marks the letter of the Alt key; all letters of the menu must differ</comment>
+        <translation>Saisir un ang&amp;le</translation>
+    </message>
+    <message>
         <source>Graph shown</source>
         <extracomment>Said by a screen reader when View &gt; Graph is chosen by its key or from the menu.</extracomment>
         <translation>Graphique affiché</translation>

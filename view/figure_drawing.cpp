@@ -6,9 +6,12 @@
 #include "platform/graphics.h"
 #include "trig/exact_values.h"
 #include "view/figure_colours.h"
+#include "view/text_boxes.h"
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <optional>
 
 namespace {
 
@@ -20,6 +23,21 @@ void drawCentred(Graphics &g, const QString &text, const TextAttributes &attribu
 {
     const Size size = sizeWithAttributes(text, attributes);
     g.drawText(text, attributes, Point { cx - size.width / 2.0f, cy - size.height / 2.0f });
+}
+
+// Whether a box comes within gap of the angle's arc, of radius a quarter of the unit u, which
+// winds round the centre up to twice.
+bool nearArc(const Rect &box, float theta, double u, double gap)
+{
+    const double r = 0.25 * u;
+    for (int i = 0; i <= 512; ++i) {
+        const double a = double(theta) * i / 512.0;
+        const double x = r * std::cos(a), y = r * std::sin(a);
+        if (x > double(box.origin.x) - gap && x < double(box.origin.x + box.size.width) + gap
+            && y > double(box.origin.y) - gap && y < double(box.origin.y + box.size.height) + gap)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -60,6 +78,17 @@ void OrbelView::drawPass(Graphics &g, bool reuseStillLayer)
         g.setLineWidth(m_displayOptions.lineWidth(double(m_unit)));
     if (!g.drawingToScreen())
         drawCircleAndAxes(g);
+    // Larger texts are placed one after the other, each clear of those before it.
+    m_placed.clear();
+    if (!plain) {
+        m_placed = scaledStillLabelBoxes();
+        const TextAttributes attributes
+            = fontAttributeWithSize(textSize(0.1 * double(m_unit)), 1, 0.0f);
+        const QString zero = QStringLiteral("0");
+        const Rect box = scaledOriginLabel(sizeWithAttributes(zero, attributes));
+        g.drawText(zero, attributes, box.origin);
+        m_placed.push_back(box);
+    }
 
     const float u = m_unit;
     m_displayPoint = Point { m_currentPoint.x * u, m_currentPoint.y * u };
@@ -68,7 +97,8 @@ void OrbelView::drawPass(Graphics &g, bool reuseStillLayer)
     const float quarterTurns = float(double(m_theta + m_theta) / pi);
     float whole;
     const float fraction = std::modf(quarterTurns, &whole);
-    if (m_sinCos && !m_canDrag && double(std::fabs(fraction)) > 0.01)
+    const bool projections = m_sinCos && !m_canDrag && double(std::fabs(fraction)) > 0.01;
+    if (projections)
         drawCoordinates(g);
 
     g.setColor(ink(m_theta >= 0.0f ? figure::red() : figure::blue()));
@@ -84,6 +114,12 @@ void OrbelView::drawPass(Graphics &g, bool reuseStillLayer)
     arc.appendArc(Point { 0.0f, 0.0f }, 0.25f * u, 0.0f, endAngle, m_theta < 0.0f);
     g.stroke(arc);
 
+    // Larger texts: the panel takes its corner first, and the angle's label keeps clear of it.
+    if (m_sinCos && !plain) {
+        drawResume(g);
+        g.setColor(ink(m_theta >= 0.0f ? figure::red() : figure::blue()));
+    }
+
     if (!m_angleHidden) {
         const TextAttributes labelAttributes
             = fontAttributeWithSize(textSize(0.08 * double(u)), m_theta >= 0.0f ? 3 : 2, 0.0f);
@@ -93,13 +129,13 @@ void OrbelView::drawPass(Graphics &g, bool reuseStillLayer)
                         float(0.4 * double(u) * std::cos(bisector)),
                         float(0.4 * double(u) * std::sin(bisector)));
         else
-            drawAngleLabel(g, labelAttributes);
+            drawAngleLabel(g, labelAttributes, projections);
     }
 
     if (m_referenceShown)
         drawReferenceAngle(g);
 
-    if (m_sinCos)
+    if (m_sinCos && plain)
         drawResume(g);
 }
 
@@ -144,23 +180,8 @@ void OrbelView::drawCircleAndAxes(Graphics &g)
         g.drawText(QStringLiteral("x"), attributes, at(1.18, -0.15));
         g.drawText(QStringLiteral("y"), attributes, at(0.05, 1.15));
     } else {
-        // Texts of any size placed by their boxes beside the axes, each clear of the lines, of
-        // the arrows and of the labels of the standard angles (above the x axis, right of y).
-        const double gap = 0.04 * u;
-        const auto place = [&](const char *text, double x, double y, double alignX, double alignY) {
-            const QString s = QString::fromLatin1(text);
-            const Size size = sizeWithAttributes(s, attributes);
-            g.drawText(s, attributes,
-                       Point { float(x - alignX * double(size.width)),
-                               float(y - alignY * double(size.height)) });
-        };
-        place("0", -gap, -gap, 1.0, 1.0);
-        place("1", u + gap, -gap, 0.0, 1.0);
-        place("-1", -u - gap, -gap, 1.0, 1.0);
-        place("1", -gap, u - gap, 1.0, 1.0);
-        place("-1", -gap, -u - gap, 1.0, 1.0);
-        place("x", 1.26 * u + gap, 0.0, 0.0, 0.5);
-        place("y", -gap, 1.26 * u, 1.0, 1.0);
+        for (const auto &[text, box] : scaledAxisLabels())
+            g.drawText(text, attributes, box.origin);
     }
 
     if (m_standardAngles) {
@@ -191,17 +212,88 @@ void OrbelView::drawRefPoint(Graphics &g, float angle, const QString & /*label*/
     // Labelled through a copy: the pass never snaps or relabels the view's own angle.
     float copy = angle;
     const QString label = normalizeAngle(copy);
-    if (m_displayOptions.isPlain())
+    if (m_displayOptions.isPlain()) {
         drawCentred(g, label, attributes, float(1.12 * double(c.x)), float(1.12 * double(c.y)));
-    else
-        drawOutward(g, label.trimmed(), attributes, double(angle), 1.06 * u);
+    } else {
+        QString shown;
+        const Rect box = refPointLabelBox(angle, shown, attributes);
+        g.drawText(shown, attributes, box.origin);
+    }
 }
 
-void OrbelView::drawOutward(Graphics &g, const QString &text, const TextAttributes &attributes,
-                            double angle, double r)
+std::vector<std::pair<QString, Rect>> OrbelView::scaledAxisLabels() const
 {
-    const Rect box = outwardBox(sizeWithAttributes(text, attributes), angle, r);
-    g.drawText(text, attributes, box.origin);
+    // Texts of any size placed by their boxes beside the axes, each clear of the lines, of the
+    // arrows and of the labels of the standard angles (above the x axis, right of y).
+    const double u = m_unit;
+    const TextAttributes attributes = fontAttributeWithSize(textSize(0.1 * u), 1, 0.0f);
+    const double gap = 0.04 * u;
+    std::vector<std::pair<QString, Rect>> labels;
+    const auto place = [&](const char *text, double x, double y, double alignX, double alignY) {
+        const QString s = QString::fromLatin1(text);
+        const Size size = sizeWithAttributes(s, attributes);
+        labels.emplace_back(s,
+                            Rect { Point { float(x - alignX * double(size.width)),
+                                           float(y - alignY * double(size.height)) },
+                                   size });
+    };
+    // The ends of the axes' labels outside the circle, which the radius never crosses; the
+    // centre's "0" goes with the moving parts.
+    const double outside = u + gap + double(m_displayOptions.lineWidth(u));
+    place("1", u + gap, -gap, 0.0, 1.0);
+    place("-1", -u - gap, -gap, 1.0, 1.0);
+    place("1", -gap, outside, 1.0, 0.0);
+    place("-1", -gap, -outside, 1.0, 1.0);
+    place("x", 1.26 * u + gap, 0.0, 0.0, 0.5);
+    // The "y" right of the arrow, above the circle and above the label of pi/2 there.
+    double yBottom = std::max(1.2 * u, outside);
+    if (m_standardAngles && !m_angleHidden) {
+        QString label;
+        const Rect top = refPointLabelBox(1.5707963267948966f, label,
+                                          fontAttributeWithSize(textSize(0.07 * u), 5, 1.0f));
+        yBottom = std::max(yBottom, double(top.origin.y + top.size.height) + gap);
+    }
+    place("y", gap, yBottom, 0.0, 0.0);
+    return labels;
+}
+
+Rect OrbelView::scaledOriginLabel(Size size) const
+{
+    // Below and left of the centre, beyond the angle's arc, which passes every side of the
+    // centre in a turn; up and right while the point is down and left, where the radius, the
+    // projections and the values then stand.
+    const double u = m_unit;
+    const double d = (0.25 * u + 0.04 * u + double(m_displayOptions.lineWidth(u))) / std::sqrt(2.0);
+    if (m_currentPoint.x < 0.0f && m_currentPoint.y < 0.0f)
+        return Rect { Point { float(d), float(d) }, size };
+    return Rect { Point { float(-d) - size.width, float(-d) - size.height }, size };
+}
+
+Rect OrbelView::refPointLabelBox(float angle, QString &label,
+                                 const TextAttributes &attributes) const
+{
+    // Labelled through a copy: the pass never snaps or relabels the view's own angle.
+    float copy = angle;
+    label = normalizeAngle(copy).trimmed();
+    return outwardBox(sizeWithAttributes(label, attributes), double(angle), 1.06 * double(m_unit));
+}
+
+std::vector<Rect> OrbelView::scaledStillLabelBoxes() const
+{
+    std::vector<Rect> boxes;
+    for (const auto &label : scaledAxisLabels())
+        boxes.push_back(label.second);
+    if (m_standardAngles && !m_angleHidden) {
+        const TextAttributes attributes
+            = fontAttributeWithSize(textSize(0.07 * double(m_unit)), 5, 1.0f);
+        QString label;
+        for (int i = -2; i <= 1; ++i) {
+            const double b = i * pi * 0.5;
+            for (double step : { 0.0, 0.5235987755982988, 0.7853981633974483, 1.0471975511965976 })
+                boxes.push_back(refPointLabelBox(float(b + step), label, attributes));
+        }
+    }
+    return boxes;
 }
 
 Rect OrbelView::outwardBox(Size size, double angle, double r) const
@@ -221,10 +313,11 @@ Rect OrbelView::outwardBox(Size size, double angle, double r) const
     return Rect { Point { float(cx - w / 2.0), float(cy - h / 2.0) }, size };
 }
 
-void OrbelView::drawAngleLabel(Graphics &g, const TextAttributes &attributes)
+void OrbelView::drawAngleLabel(Graphics &g, const TextAttributes &attributes, bool projections)
 {
-    // Out along the bisector as far as it must go to touch neither axis nor the radius; where
-    // the angle is too narrow for that, beside the x axis on the side away from the point.
+    // Out along the bisector as far as it must go to touch neither axis, the radius, the
+    // projections nor a text placed before it; where the angle is too narrow for that, beside
+    // the x axis on the side away from the point.
     const double u = m_unit;
     const double gap = 0.025 * u;
     const Size size = sizeWithAttributes(m_displayTheta, attributes);
@@ -241,23 +334,65 @@ void OrbelView::drawAngleLabel(Graphics &g, const TextAttributes &attributes)
         }
         return false;
     };
+    const double inner = u - double(m_displayOptions.lineWidth(u)) - gap;
+    const auto withinCircle = [inner](const Rect &box) {
+        const double far[] = { std::max(std::fabs(double(box.origin.x)),
+                                        std::fabs(double(box.origin.x + box.size.width))),
+                               std::max(std::fabs(double(box.origin.y)),
+                                        std::fabs(double(box.origin.y + box.size.height))) };
+        return std::hypot(far[0], far[1]) < inner;
+    };
     const auto clear = [&](const Rect &box) {
         const float reach = float(1.26 * u);
         return !crosses(box, Point { -reach, 0.0f }, Point { reach, 0.0f })
             && !crosses(box, Point { 0.0f, -reach }, Point { 0.0f, reach })
-            && !crosses(box, Point { 0.0f, 0.0f }, m_displayPoint);
+            && !crosses(box, Point { 0.0f, 0.0f }, m_displayPoint)
+            && !(projections
+                 && (crosses(box, Point { 0.0f, m_displayPoint.y }, m_displayPoint)
+                     || crosses(box, Point { m_displayPoint.x, 0.0f }, m_displayPoint)))
+            && !figure::nearAny(box, m_placed, gap) && !nearArc(box, m_theta, u, gap)
+            && withinCircle(box);
     };
     for (double r = 0.3; r <= 0.85; r += 0.05) {
         const Rect box = outwardBox(size, bisector, r * u);
         if (clear(box)) {
             g.drawText(m_displayTheta, attributes, box.origin);
+            m_placed.push_back(box);
             return;
         }
     }
+    // Beside the x axis: on the side away from the point first, from the arc outwards, on the
+    // point's side of the y axis first.
     const bool above = m_displayPoint.y < 0.0f;
-    const float x = m_displayPoint.x >= 0.0f ? float(0.35 * u) : float(-0.35 * u) - size.width;
-    g.drawText(m_displayTheta, attributes,
-               Point { x, above ? float(gap) : float(-gap) - size.height });
+    const bool right = m_displayPoint.x >= 0.0f;
+    const auto besideAxis = [&](bool up, bool toRight, double r) {
+        const float x = toRight ? float(r * u) : float(-r * u) - size.width;
+        return Rect { Point { x, up ? float(1.5 * gap) : float(-1.5 * gap) - size.height }, size };
+    };
+    for (const bool up : { above, !above })
+        for (const bool toRight : { right, !right })
+            for (double r = 0.35; r + double(size.width) / u <= 1.0; r += 0.05) {
+                const Rect box = besideAxis(up, toRight, r);
+                if (clear(box)) {
+                    g.drawText(m_displayTheta, attributes, box.origin);
+                    m_placed.push_back(box);
+                    return;
+                }
+            }
+    // Anywhere else within the circle, nearest the bisector first.
+    for (int k = 1; k <= 12; ++k)
+        for (const int side : { 1, -1 })
+            for (double r = 0.3; r <= 0.85; r += 0.05) {
+                const Rect box = outwardBox(size, bisector + side * k * pi / 12.0, r * u);
+                if (clear(box)) {
+                    g.drawText(m_displayTheta, attributes, box.origin);
+                    m_placed.push_back(box);
+                    return;
+                }
+            }
+    const Rect box = besideAxis(above, right, 0.35);
+    g.drawText(m_displayTheta, attributes, box.origin);
+    m_placed.push_back(box);
 }
 
 void OrbelView::drawCoordinates(Graphics &g)
@@ -290,21 +425,102 @@ void OrbelView::drawCoordinates(Graphics &g)
     const float axisLabel
         = sizeWithAttributes(QStringLiteral("1"), fontAttributeWithSize(textSize(0.1 * u), 1, 0.0f))
               .height;
+    const double gap = 0.03 * u;
+    // How far from an axis the circle's line lies at distance d from the other axis, less the
+    // line and a gap.
+    const double lineWidth = double(m_displayOptions.lineWidth(u));
+    const auto inside
+        = [&](double d) { return std::sqrt(std::max(0.0, u * u - d * d)) - lineWidth - gap; };
+    // A text's box clear of the circle's line, the axes, the angle's arc and the texts placed
+    // before it.
+    const double inner = u - lineWidth - gap;
+    const auto fits = [&](const Rect &box) {
+        const double farX = std::max(std::fabs(double(box.origin.x)),
+                                     std::fabs(double(box.origin.x + box.size.width)));
+        const double farY = std::max(std::fabs(double(box.origin.y)),
+                                     std::fabs(double(box.origin.y + box.size.height)));
+        const bool acrossY
+            = double(box.origin.x)<gap &&double(box.origin.x + box.size.width)> - gap;
+        const bool acrossX
+            = double(box.origin.y)<gap &&double(box.origin.y + box.size.height)> - gap;
+        return std::hypot(farX, farY) < inner && !acrossX && !acrossY
+            && !figure::nearAny(box, m_placed, gap) && !nearArc(box, m_theta, u, gap);
+    };
+    // The first place that fits among those along one line of the text, nearest the designed
+    // one: there, or just past each text in the way (away from the axis).
+    const auto firstFit = [&](float designed, float length, bool away, bool alongX,
+                              const std::function<Rect(float)> &boxAt) -> std::optional<float> {
+        std::vector<float> places { designed };
+        for (const Rect &other : m_placed) {
+            const float low = alongX ? other.origin.x : other.origin.y;
+            const float high = low + (alongX ? other.size.width : other.size.height);
+            places.push_back(away ? float(double(high) + gap) : float(double(low) - gap) - length);
+        }
+        std::stable_sort(places.begin(), places.end(), [designed](float a, float b) {
+            return std::fabs(a - designed) < std::fabs(b - designed);
+        });
+        for (const float place : places)
+            if (fits(boxAt(place)))
+                return place;
+        return std::nullopt;
+    };
     if (!plain) {
-        cosineY = p.y >= 0.0f ? float(-0.03 * u) - cosineSize.height : float(0.03 * u);
-        cosineX = std::clamp(cosineX, float(-u), float(u) - cosineSize.width);
+        // Wholly on the point's side of the y axis and on the far side of the x axis, beside the
+        // axis or beyond the angle's arc, within the circle, clear of the texts before it.
+        const float beside = p.y >= 0.0f ? float(-gap) - cosineSize.height : float(gap);
+        const double arcReach = 0.25 * u + gap + lineWidth;
+        cosineX = p.x >= 0.0f ? std::max(cosineX, float(gap))
+                              : std::min(cosineX, float(-gap) - cosineSize.width);
+        cosineY = beside;
+        const float half = float(inside(
+            std::max(double(std::fabs(cosineY)), double(std::fabs(cosineY + cosineSize.height)))));
+        cosineX = std::clamp(cosineX, -half, half - cosineSize.width);
+        for (int step = 0; step <= 6; ++step) {
+            const double reach = step == 0 ? 0.0 : arcReach + (step - 1) * 0.1 * u;
+            const float y = step == 0 ? beside
+                : p.y >= 0.0f         ? float(-reach) - cosineSize.height
+                                      : float(reach);
+            const std::optional<float> x
+                = firstFit(cosineX, cosineSize.width, p.x >= 0.0f, true, [&](float at) {
+                      return Rect { Point { at, y }, cosineSize };
+                  });
+            if (x) {
+                cosineX = *x;
+                cosineY = y;
+                break;
+            }
+        }
+        m_placed.push_back(Rect { Point { cosineX, cosineY }, cosineSize });
     }
     g.drawText(cosine, attributes, Point { cosineX, cosineY });
 
     const QString sine = figure::threeDecimals(std::sin(double(m_theta)));
     const Size sineSize = sizeWithAttributes(sine, attributes);
     float sineY = p.y - sineSize.height / 2.0f;
+    float sineX = p.x >= 0.0f ? -sineSize.width - float(0.05 * u) : float(0.05 * u);
     if (!plain) {
+        // Wholly on the point's side of the x axis and on the far side of the y axis, beside the
+        // axis or beyond the angle's arc, within the circle and below the axis's "1", clear of
+        // the texts before it.
         const float room = float(u - 0.08 * u) - axisLabel;
-        sineY = std::clamp(sineY, -room, room - sineSize.height);
+        float y = std::clamp(sineY, -room, room - sineSize.height);
+        y = p.y >= 0.0f ? std::max(y, float(gap)) : std::min(y, float(-gap) - sineSize.height);
+        sineY = y;
+        const float beyond = float(0.25 * u + gap + lineWidth);
+        for (const float x : { sineX, p.x >= 0.0f ? -beyond - sineSize.width : beyond }) {
+            const std::optional<float> found
+                = firstFit(y, sineSize.height, p.y >= 0.0f, false, [&](float at) {
+                      return Rect { Point { x, at }, sineSize };
+                  });
+            if (found) {
+                sineX = x;
+                sineY = *found;
+                break;
+            }
+        }
+        m_placed.push_back(Rect { Point { sineX, sineY }, sineSize });
     }
-    g.drawText(sine, attributes,
-               Point { p.x >= 0.0f ? -sineSize.width - float(0.05 * u) : float(0.05 * u), sineY });
+    g.drawText(sine, attributes, Point { sineX, sineY });
 }
 
 void OrbelView::drawReferenceAngle(Graphics &g)

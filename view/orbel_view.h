@@ -13,6 +13,8 @@
 #include <QWidget>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 class Graphics;
 struct SummaryPanelLayout;
@@ -192,6 +194,8 @@ private:
     bool copyStillLayer(Graphics &g);
     void drawPass(Graphics &g, bool reuseStillLayer);
     void layOutResume(SummaryPanelLayout &panel) const;
+    // The panel laid out with attributes for the angle as it is: the one kept, or a new one.
+    const SummaryPanelLayout &resumeLayout(const TextAttributes &attributes);
     // The measured bar of a radical in the font of attributes, written to the surd log.
     Size surdBar(const TextAttributes &attributes) const;
 
@@ -200,13 +204,24 @@ private:
     int textSize(double designed) const;
     // A colour of the figure as the display options show it.
     QColor ink(const QColor &designed) const;
-    // A text placed outside the box of radius r about the origin in the direction of angle,
-    // its nearest corner at that radius: large texts then keep clear of the circle and arc.
-    void drawOutward(Graphics &g, const QString &text, const TextAttributes &attributes,
-                     double angle, double r);
+    // The box of a text placed outside the box of radius r about the origin in the direction of
+    // angle, its nearest corner at that radius: large texts then keep clear of the circle and arc.
     Rect outwardBox(Size size, double angle, double r) const;
-    // The angle's label clear of the axes and the radius, for texts larger than designed.
-    void drawAngleLabel(Graphics &g, const TextAttributes &attributes);
+    // The angle's label clear of the axes, the radius, the projections and the texts already
+    // placed, for texts larger than designed.
+    void drawAngleLabel(Graphics &g, const TextAttributes &attributes, bool projections);
+    // The texts beside the axes and of the standard angles, with their boxes, for texts larger
+    // than designed: drawn from here and kept clear of by what comes later in the pass.
+    std::vector<std::pair<QString, Rect>> scaledAxisLabels() const;
+    Rect refPointLabelBox(float angle, QString &label, const TextAttributes &attributes) const;
+    std::vector<Rect> scaledStillLabelBoxes() const;
+    // The centre's "0", placed with the moving parts when texts are larger than designed.
+    Rect scaledOriginLabel(Size size) const;
+    // Where the summary panel goes when texts are larger than designed: the largest size up to
+    // the scaled one, and the first corner of the view, at which the box touches no text, line
+    // or place where the values may stand; at the designed size in the designed corner when none
+    // does. Answers the attributes of its texts and moves box and textAt.
+    TextAttributes placeScaledResume(Rect &box, Point &textAt);
     void updateFrameFromGeometry();
     // Moves the point to the direction of angle as the pointer would, through the winding rule.
     void turnTo(double angle);
@@ -238,6 +253,8 @@ private:
     int m_wheelAngle = 0;
 
     StillLayer m_stillLayer;
+    // The boxes of the texts placed so far in a pass whose texts are larger than designed.
+    std::vector<Rect> m_placed;
     // The summary panel laid out for the angle and attributes it was last drawn with.
     std::shared_ptr<SummaryPanelLayout> m_panel;
 };

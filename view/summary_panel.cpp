@@ -4,6 +4,7 @@
 #include "platform/graphics.h"
 #include "trig/exact_values.h"
 #include "view/figure_colours.h"
+#include "view/text_boxes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,45 +28,46 @@ struct SummaryPanelLayout
     int surds = 0;
 };
 
-void OrbelView::drawResume(Graphics &g)
+const SummaryPanelLayout &OrbelView::resumeLayout(const TextAttributes &attributes)
 {
-    const double u = m_unit;
-    const TextAttributes attributes = fontAttributeWithSize(textSize(u * 0.08), 0, 0.0f);
-
     quint32 thetaBits;
     std::memcpy(&thetaBits, &m_theta, sizeof thetaBits);
     const SummaryPanelLayout *panel = m_panel.get();
     if (panel && panel->unit == m_unit && panel->thetaBits == thetaBits
         && panel->displayTheta == m_displayTheta && panel->thetaString == m_thetaString
-        && panel->angleHidden == m_angleHidden && panel->attributes == attributes) {
-        for (int i = 0; i < panel->surds; ++i)
-            surdBar(attributes);
-    } else {
-        auto layout = std::make_shared<SummaryPanelLayout>();
-        layout->unit = m_unit;
-        layout->thetaBits = thetaBits;
-        layout->displayTheta = m_displayTheta;
-        layout->thetaString = m_thetaString;
-        layout->angleHidden = m_angleHidden;
-        layout->attributes = attributes;
-        layOutResume(*layout);
-        m_panel = layout;
-        panel = layout.get();
-    }
+        && panel->angleHidden == m_angleHidden && panel->attributes == attributes)
+        return *panel;
+    auto layout = std::make_shared<SummaryPanelLayout>();
+    layout->unit = m_unit;
+    layout->thetaBits = thetaBits;
+    layout->displayTheta = m_displayTheta;
+    layout->thetaString = m_thetaString;
+    layout->angleHidden = m_angleHidden;
+    layout->attributes = attributes;
+    layOutResume(*layout);
+    m_panel = layout;
+    return *layout;
+}
 
-    Rect box = panel->box;
+void OrbelView::drawResume(Graphics &g)
+{
+    const double u = m_unit;
+    Rect box;
     Point textAt { m_unit, m_unit };
-    if (!m_displayOptions.isPlain()) {
-        // Larger texts make a larger box: it moves left and down as far as it must to stay
-        // within the view.
-        const Rect visible = bounds();
-        const double margin = 0.03 * u;
-        const double right = double(visible.origin.x + visible.size.width) - margin;
-        const double top = double(visible.origin.y + visible.size.height) - margin;
-        const float dx = float(std::min(0.0, right - double(box.origin.x + box.size.width)));
-        const float dy = float(std::min(0.0, top - double(box.origin.y + box.size.height)));
-        box.origin = Point { box.origin.x + dx, box.origin.y + dy };
-        textAt = Point { textAt.x + dx, textAt.y + dy };
+    const SummaryPanelLayout *panel = nullptr;
+    if (m_displayOptions.isPlain()) {
+        const TextAttributes attributes = fontAttributeWithSize(textSize(u * 0.08), 0, 0.0f);
+        const SummaryPanelLayout *before = m_panel.get();
+        panel = &resumeLayout(attributes);
+        // A panel laid out afresh has written its surds' lines already; a kept one writes them.
+        if (panel == before)
+            for (int i = 0; i < panel->surds; ++i)
+                surdBar(attributes);
+        box = panel->box;
+    } else {
+        const TextAttributes attributes = placeScaledResume(box, textAt);
+        panel = &resumeLayout(attributes);
+        m_placed.push_back(box);
     }
 
     g.setColor(ink(figure::lightGrey()));
@@ -74,6 +76,73 @@ void OrbelView::drawResume(Graphics &g)
     g.setColor(ink(QColor::fromRgbF(0.95f, 0.95f, 0.95f, 1.0f)));
     g.fillRect(box);
     g.drawStyledText(panel->text, textAt);
+}
+
+TextAttributes OrbelView::placeScaledResume(Rect &box, Point &textAt)
+{
+    const double u = m_unit;
+    const Rect visible = bounds();
+    const double margin = 0.03 * u;
+    const double gap = 0.04 * u;
+    const double lineWidth = double(m_displayOptions.lineWidth(u));
+    // Where the values may stand while the point turns: along each axis within the circle, as
+    // wide or as tall as the widest value beside it.
+    const TextAttributes valueAttributes = fontAttributeWithSize(textSize(0.08 * u), 0, 0.0f);
+    const Size value = sizeWithAttributes(QStringLiteral("\u22120.000"), valueAttributes);
+    const double band = 0.05 * u + double(value.width);
+    const double reach = 1.32 * u;
+    std::vector<Rect> keepOff = scaledStillLabelBoxes();
+    keepOff.push_back(figure::boxAt(-reach, -(0.03 * u + double(value.height)), 2.0 * reach,
+                                    2.0 * (0.03 * u + double(value.height))));
+    keepOff.push_back(figure::boxAt(-band, -reach, 2.0 * band, 2.0 * reach));
+    const auto clear = [&](const Rect &candidate) {
+        if (figure::nearAny(candidate, keepOff, gap))
+            return false;
+        // Outside the circle: its nearest point farther than the radius and the line.
+        const double nx = std::clamp(0.0, double(candidate.origin.x),
+                                     double(candidate.origin.x + candidate.size.width));
+        const double ny = std::clamp(0.0, double(candidate.origin.y),
+                                     double(candidate.origin.y + candidate.size.height));
+        return std::hypot(nx, ny) > u + lineWidth + gap
+            && candidate.size.width <= visible.size.width - 2.0f * float(margin)
+            && candidate.size.height <= visible.size.height - 2.0f * float(margin);
+    };
+
+    const int designed = int(0.08 * u);
+    const int scaled = textSize(0.08 * u);
+    int size = scaled;
+    for (;;) {
+        const TextAttributes attributes = fontAttributeWithSize(size, 0, 0.0f);
+        const Rect laid = resumeLayout(attributes).box;
+        const double left = double(visible.origin.x) + margin;
+        const double right
+            = double(visible.origin.x + visible.size.width) - margin - double(laid.size.width);
+        const double bottom = double(visible.origin.y) + margin;
+        const double top
+            = double(visible.origin.y + visible.size.height) - margin - double(laid.size.height);
+        // The designed corner first (up and right), then up and left, then the lower ones.
+        const std::pair<double, double> corners[]
+            = { { right, top }, { left, top }, { right, bottom }, { left, bottom } };
+        for (const auto &[x, y] : corners) {
+            const Rect candidate
+                = figure::boxAt(x, y, double(laid.size.width), double(laid.size.height));
+            if (clear(candidate)) {
+                box = candidate;
+                textAt = Point { float(x + u - double(laid.origin.x)),
+                                 float(y + u - double(laid.origin.y)) };
+                return attributes;
+            }
+        }
+        if (size <= designed) {
+            // Nowhere clear: the designed size where it was designed, moved into the view.
+            const float dx = float(std::min(0.0, right - double(laid.origin.x)));
+            const float dy = float(std::min(0.0, top - double(laid.origin.y)));
+            box = Rect { Point { laid.origin.x + dx, laid.origin.y + dy }, laid.size };
+            textAt = Point { m_unit + dx, m_unit + dy };
+            return attributes;
+        }
+        size = std::max(designed, int(size / DisplayOptions::stepFactor));
+    }
 }
 
 void OrbelView::layOutResume(SummaryPanelLayout &panel) const

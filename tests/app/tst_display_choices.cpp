@@ -1,18 +1,25 @@
 // The display choices as the window makes them: the View menu's commands and keys, what the
 // preferences keep of them and how a dark desktop is followed, projector mode in full screen
-// giving the circle the screen's height, and panels beside the circle that keep their width.
+// giving the circle the screen's height, and panels beside the circle that keep their width; the
+// desktop's palette and text size followed while running; the controls' choices in the menus, and
+// the controls hidden in projector mode.
 #include "app/controller.h"
 #include "app/main_window.h"
 #include "app/views_layout.h"
 #include "app/window_geometry.h"
 #include "graph/graph_view.h"
+#include "panels/angle_field.h"
 #include "panels/values_panel.h"
 #include "platform/preferences.h"
 #include "test_support.h"
 #include "view/orbel_view.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QSettings>
 #include <QtTest>
 
@@ -153,6 +160,152 @@ private slots:
             QCOMPARE(stored(QStringLiteral("prefs_reverseContrast")), reversed ? 0 : 1);
         }
         QApplication::setPalette(before);
+    }
+
+    // The desktop turns dark, then light again, and its text grows while the program runs.
+    void desktopChangesAreFollowed_data()
+    {
+        QTest::addColumn<QVariant>("choice");
+        QTest::addColumn<bool>("reversed");
+        QTest::newRow("reverse contrast never chosen") << QVariant() << true;
+        QTest::newRow("reverse contrast chosen off") << QVariant(0) << false;
+        QTest::newRow("reverse contrast chosen on") << QVariant(1) << true;
+    }
+
+    void desktopChangesAreFollowed()
+    {
+        QFETCH(QVariant, choice);
+        QFETCH(bool, reversed);
+        store(choice.isValid() ? QVariantMap { { QStringLiteral("prefs_reverseContrast"), choice } }
+                               : QVariantMap {});
+        const QPalette light = QApplication::palette();
+        const QFont font = QApplication::font();
+        QVERIFY(!Controller::isDarkPalette(light));
+        {
+            Run run;
+            OrbelView *view = run.window->orbelView();
+            const bool chosenOn = choice.isValid() && choice.toInt() == 1;
+            QCOMPARE(view->displayOptions().reverseContrast, chosenOn);
+
+            QPalette dark = light;
+            dark.setColor(QPalette::Window, QColor(30, 30, 30));
+            dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+            QApplication::setPalette(dark);
+            QTRY_COMPARE(view->displayOptions().reverseContrast, reversed);
+            QCOMPARE(run.window->graphView()->displayOptions().reverseContrast, reversed);
+            QCOMPARE(run.window->reverseContrastAction()->isChecked(), reversed);
+            QApplication::setPalette(light);
+            QTRY_COMPARE(view->displayOptions().reverseContrast, chosenOn);
+            // The desktop's changes are no choice of the user's.
+            QCOMPARE(stored(QStringLiteral("prefs_reverseContrast")),
+                     choice.isValid() ? choice.toInt() : -100);
+
+            QFont larger = font;
+            larger.setPointSizeF(18.0);
+            QApplication::setFont(larger);
+            QTRY_COMPARE(view->displayOptions().desktopTextScale, 1.5);
+            QCOMPARE(run.window->graphView()->displayOptions().desktopTextScale, 1.5);
+            QApplication::setFont(font);
+            QTRY_COMPARE(view->displayOptions().desktopTextScale,
+                         Controller::desktopTextScale(font));
+        }
+        QApplication::setPalette(light);
+        QApplication::setFont(font);
+    }
+
+    // Every choice of the controls below the views is a menu command too, kept alike both ways.
+    void menuCommandsAreTheControls_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("after");
+        QTest::newRow("degrees") << "actionDegrees"
+                                 << "degrees"
+                                 << "prefs_angleUnit" << 0 << 1;
+        QTest::newRow("radians") << "actionRadians"
+                                 << "radians"
+                                 << "prefs_angleUnit" << 1 << 0;
+        QTest::newRow("standard angles") << "actionStandardAngles"
+                                         << "standardAngles"
+                                         << "prefs_standardAngles" << 0 << 1;
+        QTest::newRow("cosine and sine shown") << "actionSinCos"
+                                               << "sinCos"
+                                               << "prefs_sinCos" << 0 << 1;
+        QTest::newRow("cosine and sine hidden") << "actionSinCos"
+                                                << "sinCos"
+                                                << "prefs_sinCos" << 1 << 0;
+    }
+
+    void menuCommandsAreTheControls()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, control);
+        QFETCH(QString, key);
+        QFETCH(int, before);
+        QFETCH(int, after);
+        store({ { key, before } });
+        Run run(false);
+        MainWindow &w = *run.window;
+        auto *command = w.findChild<QAction *>(action);
+        auto *button = w.findChild<QAbstractButton *>(control);
+        QVERIFY(command && button && command->isCheckable());
+        QCOMPARE(command->isChecked(), button->isChecked());
+        OrbelView *view = w.orbelView();
+        const auto shown = [&] {
+            return key == QLatin1String("prefs_angleUnit") ? view->angleUnit()
+                : key == QLatin1String("prefs_sinCos")     ? int(view->sinCos())
+                                                           : int(view->standardAngles());
+        };
+        QCOMPARE(shown(), before);
+
+        command->trigger();
+        QCOMPARE(shown(), after);
+        QCOMPARE(stored(key), after);
+        QVERIFY(command->isChecked() == bool(after) || command->actionGroup());
+        QCOMPARE(button->isChecked(), command->isChecked());
+
+        // And back through the control: the command follows.
+        if (command->actionGroup()) {
+            QAbstractButton *other = w.findChild<QAbstractButton *>(after ? "radians" : "degrees");
+            other->click();
+            QVERIFY(!command->isChecked());
+        } else {
+            button->click();
+            QCOMPARE(command->isChecked(), !bool(after));
+        }
+        QCOMPARE(shown(), before);
+        QCOMPARE(stored(key), before);
+    }
+
+    // In projector mode the controls below the views give their height to the circle; the angle
+    // field comes back for typing (Type an Angle) and goes again once the focus leaves it.
+    void projectorHidesTheControls()
+    {
+        Run run;
+        MainWindow &w = *run.window;
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const int before = w.orbelView()->height();
+        QVERIFY(w.radians()->isVisible() && w.sinCos()->isVisible() && w.angleField()->isVisible());
+        w.projectorAction()->trigger();
+        QTRY_VERIFY(w.controlsHidden());
+        QVERIFY(!w.radians()->isVisible() && !w.sinCos()->isVisible());
+        QVERIFY(!w.angleField()->isVisible());
+        QTRY_VERIFY2(
+            w.orbelView()->height() >= before + 40,
+            qPrintable(
+                QStringLiteral("%1 px, then %2 px").arg(before).arg(w.orbelView()->height())));
+
+        w.typeAngleAction()->trigger();
+        QVERIFY(w.angleField()->isVisible());
+        QTRY_VERIFY(w.angleField()->lineEdit()->hasFocus());
+        w.orbelView()->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(!w.angleField()->isVisible());
+
+        w.projectorAction()->trigger();
+        QTRY_VERIFY(!w.controlsHidden());
+        QVERIFY(w.radians()->isVisible() && w.sinCos()->isVisible() && w.angleField()->isVisible());
     }
 
     // In projector mode, full screen with the graph and the values: the graph beside the circle,

@@ -6,8 +6,9 @@
 # graph and the values, projector mode gives the circle half the screen's height, thick lines,
 # large labels of enough contrast, and a y axis that stays put while the angle moves; reverse
 # contrast darkens the figure's ground; and Larger Text twice makes the labels half as tall
-# again, still so after a restart. Started and shown with sound off, the program has loaded
-# neither printing's libraries (Qt Print Support, libcups) nor the sound server's client.
+# again, still so after a restart. On a 1024 x 768 screen in full screen and projector mode the
+# controls give their height to the circle. Started and shown with sound off, the program has
+# loaded neither printing's libraries (Qt Print Support, libcups) nor the sound server's client.
 # Usage: window_fit.py PROGRAM
 import os
 import re
@@ -262,6 +263,28 @@ def display_checks(program):
         check(again == larger, "after a restart the labels are still %d px (%d)" % (larger, again))
 
 
+def compact_checks(program):
+    """On a 1024 x 768 screen, full screen in projector mode with the graph and the values: the
+    controls below the views are hidden and the circle has their height."""
+    width, height = 1024, 768
+    with Stack(accessibility=False, screen="%dx%dx24" % (width, height),
+               framebuffer=True) as stack:
+        stack.start_window_manager()
+        write_preferences(stack, "prefs_fullScreen=1\nprefs_graph=1\nprefs_values=1\n"
+                          "prefs_projector=1\n")
+        window = start(stack, program)
+        settled(stack, window, want=(0, 0, width, height))
+        time.sleep(1.0)
+        box = circle_box(stack.screen_pixels(), (85, 85, 85), (0, 0, width, height))
+        what = "projector mode, full screen at %d x %d with graph and values" % (width, height)
+        if check(box is not None, what + ": the circle is drawn"):
+            # Its height: the point and its focus ring break its line on the right.
+            across = box[3] - box[1]
+            print("      circle box %s, %d px high" % (box, across), flush=True)
+            check(across >= 0.4 * height, what + ": the circle is %d px high, at least %d"
+                  % (across, int(0.4 * height)))
+
+
 def numpy_true(pixels):
     import numpy
     return numpy.ones(pixels.shape[:2], bool)
@@ -315,6 +338,7 @@ def main(program):
             again, _ = settled(stack, window)
             check(again[2:] == (900, 700), "the next start opens at 900 x 700: %s" % (again,))
     display_checks(program)
+    compact_checks(program)
     return 1 if failures else 0
 
 
