@@ -259,12 +259,22 @@ std::vector<std::pair<QString, Rect>> OrbelView::scaledAxisLabels() const
 
 Rect OrbelView::scaledOriginLabel(Size size) const
 {
-    // Below and left of the centre, beyond the angle's arc, which passes every side of the
-    // centre in a turn; up and right while the point is down and left, where the radius, the
-    // projections and the values then stand.
+    // Below and left of the centre; up and right while the point is down and left, where the
+    // radius, the projections and the values then stand. Beside the axes' corner, or beyond the
+    // angle's arc where the arc passes that quarter.
     const double u = m_unit;
-    const double d = (0.25 * u + 0.04 * u + double(m_displayOptions.lineWidth(u))) / std::sqrt(2.0);
-    if (m_currentPoint.x < 0.0f && m_currentPoint.y < 0.0f)
+    const bool downLeft = !(m_currentPoint.x < 0.0f && m_currentPoint.y < 0.0f);
+    const double from = downLeft ? pi : 0.0;
+    const double lo = std::min(0.0, double(m_theta));
+    const double hi = std::max(0.0, double(m_theta));
+    bool arcThere = hi - lo >= 2.0 * pi;
+    for (int turn = -3; turn <= 3 && !arcThere; ++turn) {
+        const double start = from + 2.0 * pi * turn;
+        arcThere = start < hi && start + pi / 2.0 > lo;
+    }
+    const double clear = 0.04 * u + double(m_displayOptions.lineWidth(u));
+    const double d = arcThere ? (0.25 * u + clear) / std::sqrt(2.0) : clear;
+    if (!downLeft)
         return Rect { Point { float(d), float(d) }, size };
     return Rect { Point { float(-d) - size.width, float(-d) - size.height }, size };
 }
