@@ -83,7 +83,7 @@ void OrbelView::drawPass(Graphics &g, bool reuseStillLayer)
     if (!plain) {
         m_placed = scaledStillLabelBoxes();
         const TextAttributes attributes
-            = fontAttributeWithSize(textSize(0.1 * double(m_unit)), 1, 0.0f);
+            = fontAttributeWithSize(movingTextSize(0.1 * double(m_unit)), 1, 0.0f);
         const QString zero = QStringLiteral("0");
         const Rect box = scaledOriginLabel(sizeWithAttributes(zero, attributes));
         g.drawText(zero, attributes, box.origin);
@@ -122,7 +122,7 @@ void OrbelView::drawPass(Graphics &g, bool reuseStillLayer)
 
     if (!m_angleHidden) {
         const TextAttributes labelAttributes
-            = fontAttributeWithSize(textSize(0.08 * double(u)), m_theta >= 0.0f ? 3 : 2, 0.0f);
+            = fontAttributeWithSize(movingTextSize(0.08 * double(u)), m_theta >= 0.0f ? 3 : 2, 0.0f);
         const double bisector = double(m_theta / 2.0f);
         if (plain)
             drawCentred(g, m_displayTheta, labelAttributes,
@@ -257,6 +257,50 @@ std::vector<std::pair<QString, Rect>> OrbelView::scaledAxisLabels() const
     return labels;
 }
 
+void OrbelView::fitScaledLabels()
+{
+    const Size frameSize = m_coordinates.frame().size;
+    ScaledFit &fit = m_scaledFit;
+    // Measured once for each size and set of choices: every pass places the origin.
+    if (fit.unit == m_unit && fit.frameSize.width == frameSize.width
+        && fit.frameSize.height == frameSize.height && fit.displayOptions == m_displayOptions
+        && fit.standardAngles == m_standardAngles && fit.angleUnit == m_angleUnit
+        && fit.angleHidden == m_angleHidden) {
+        m_unit = fit.fitted;
+        return;
+    }
+    const float designed = m_unit;
+    const double halfWidth = 0.5 * double(frameSize.width);
+    const double halfHeight = 0.5 * double(frameSize.height);
+    // Clear of the frame by a little of what is left beside the circle.
+    const double margin = 0.02 * std::min(halfWidth, halfHeight);
+    // The labels grow with the unit, but their sizes are whole points: a few rounds settle it.
+    for (int round = 0; round < 4; ++round) {
+        double reachX = 0.0;
+        double reachY = 0.0;
+        for (const Rect &box : scaledStillLabelBoxes()) {
+            reachX = std::max({ reachX, std::fabs(double(box.origin.x)),
+                                std::fabs(double(box.origin.x + box.size.width)) });
+            reachY = std::max({ reachY, std::fabs(double(box.origin.y)),
+                                std::fabs(double(box.origin.y + box.size.height)) });
+        }
+        double k = 1.0;
+        if (reachX > 0.0)
+            k = std::min(k, (halfWidth - margin) / reachX);
+        if (reachY > 0.0)
+            k = std::min(k, (halfHeight - margin) / reachY);
+        if (k >= 1.0)
+            break;
+        // Never below half the designed circle: past that the texts are too large for the view
+        // whatever the circle does.
+        m_unit = std::max(0.5f * designed, float(double(m_unit) * k * 0.995));
+        if (m_unit == 0.5f * designed)
+            break;
+    }
+    fit = ScaledFit { frameSize, m_displayOptions, m_standardAngles, m_angleUnit, m_angleHidden,
+                      designed, m_unit };
+}
+
 Rect OrbelView::scaledOriginLabel(Size size) const
 {
     // Below and left of the centre; up and right while the point is down and left, where the
@@ -285,7 +329,28 @@ Rect OrbelView::refPointLabelBox(float angle, QString &label,
     // Labelled through a copy: the pass never snaps or relabels the view's own angle.
     float copy = angle;
     label = normalizeAngle(copy).trimmed();
-    return outwardBox(sizeWithAttributes(label, attributes), double(angle), 1.06 * double(m_unit));
+    const double r = 1.06 * double(m_unit);
+    const Size size = sizeWithAttributes(label, attributes);
+    const Rect box = outwardBox(size, double(angle), r);
+    if (std::fabs(std::cos(double(angle))) >= 1e-6)
+        return box;
+    // Above and below the circle the label stands right of the y axis, towards the label of
+    // pi/3 (or -pi/3), whose box reaches nearer the axis as texts grow: past the top (or the
+    // bottom) of that one, then.
+    const float side = std::sin(angle) > 0.0f ? 1.0f : -1.0f;
+    float neighbourAngle = float(0.5 * pi - pi / 6.0) * side;
+    QString neighbourLabel = normalizeAngle(neighbourAngle).trimmed();
+    const Rect neighbour = outwardBox(sizeWithAttributes(neighbourLabel, attributes),
+                                      double(float(0.5 * pi - pi / 6.0) * side), r);
+    const float gap = float(0.02 * double(m_unit));
+    if (box.origin.x + box.size.width + gap <= neighbour.origin.x)
+        return box;
+    Rect moved = box;
+    if (side > 0.0f)
+        moved.origin.y = std::max(box.origin.y, neighbour.origin.y + neighbour.size.height + gap);
+    else
+        moved.origin.y = std::min(box.origin.y, neighbour.origin.y - gap - box.size.height);
+    return moved;
 }
 
 std::vector<Rect> OrbelView::scaledStillLabelBoxes() const
@@ -409,7 +474,7 @@ void OrbelView::drawCoordinates(Graphics &g)
 {
     const double u = m_unit;
     const Point p = m_displayPoint;
-    const TextAttributes attributes = fontAttributeWithSize(textSize(0.08 * u), 0, 0.0f);
+    const TextAttributes attributes = fontAttributeWithSize(movingTextSize(0.08 * u), 0, 0.0f);
     g.setColor(ink(figure::black()));
 
     Path horizontal;

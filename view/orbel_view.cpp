@@ -87,6 +87,8 @@ void OrbelView::setOrigin()
                          0.5f * frame.size.height + frame.origin.y };
     translateOriginToPoint(m_coordinates.convertFromSuperview(centre));
     m_unit = float(std::fmin(double(frame.size.height), double(frame.size.width)) / 3.0);
+    if (!m_displayOptions.isPlain())
+        fitScaledLabels();
 }
 
 void OrbelView::setPrintOrigin()
@@ -179,6 +181,11 @@ int OrbelView::textSize(double designed) const
 {
     // Truncated toward zero as the design's sizes are; a factor of exactly 1 changes nothing.
     return int(designed * m_displayOptions.textScale());
+}
+
+int OrbelView::movingTextSize(double designed) const
+{
+    return int(designed * std::min(m_displayOptions.textScale(), 2.0));
 }
 
 QColor OrbelView::ink(const QColor &designed) const

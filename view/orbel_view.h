@@ -202,6 +202,10 @@ private:
     void initialise();
     // A text size of the figure as the display options scale it; the design's own when plain.
     int textSize(double designed) const;
+    // The size of a text that moves with the point inside the circle (the angle's label, the
+    // values, the centre's 0): it grows with the others up to twice the design, where the
+    // circle's inside has room for them all at every angle; only the texts outside it grow on.
+    int movingTextSize(double designed) const;
     // A colour of the figure as the display options show it.
     QColor ink(const QColor &designed) const;
     // The box of a text placed outside the box of radius r about the origin in the direction of
@@ -217,6 +221,20 @@ private:
     std::vector<Rect> scaledStillLabelBoxes() const;
     // The centre's "0", placed with the moving parts when texts are larger than designed.
     Rect scaledOriginLabel(Size size) const;
+    // Texts larger than designed need room round the circle: where its labels would pass the
+    // view's edges, the unit gives way (and the labels with it) until they lie within.
+    void fitScaledLabels();
+    struct ScaledFit
+    {
+        Size frameSize;
+        DisplayOptions displayOptions;
+        bool standardAngles = false;
+        int angleUnit = 0;
+        bool angleHidden = false;
+        float unit = 0.0f;
+        float fitted = 0.0f;
+    };
+    ScaledFit m_scaledFit;
     // Where the summary panel goes when texts are larger than designed: the largest size up to
     // the scaled one, and the first corner of the view, at which the box touches no text, line
     // or place where the values may stand; at the designed size in the designed corner when none

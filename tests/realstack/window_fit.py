@@ -154,12 +154,20 @@ def circle_box(pixels, ink, region):
 
 
 def y_axis_column(pixels, ink, region):
-    """The column in region where the axis colour runs longest: the y axis."""
+    """The middle of the columns in region where the axis colour runs longest: the y axis. A
+    line a few pixels wide has several such columns; what crosses it (the projection, a value)
+    takes a few pixels from one or another, so their middle is asked, not the longest."""
     import numpy
     x0, y0, x1, y1 = region
     part = pixels[y0:y1, x0:x1]
     counts = (numpy.abs(part - numpy.array(ink)).max(axis=2) <= 2).sum(axis=0)
-    return x0 + int(counts.argmax())
+    best = int(counts.argmax())
+    left, right = best, best
+    while left > 0 and counts[left - 1] >= 0.9 * counts[best]:
+        left -= 1
+    while right + 1 < len(counts) and counts[right + 1] >= 0.9 * counts[best]:
+        right += 1
+    return x0 + (left + right) // 2
 
 
 def display_checks(program):

@@ -228,6 +228,8 @@ QString firstCollision(const RecordingEngine &pass, const QRectF &device)
             panel = &fill;
     for (std::size_t i = 0; i < pass.texts.size(); ++i) {
         const Ink &text = pass.texts[i];
+        if (!device.contains(text.box))
+            return QStringLiteral("text %1 passes the view's edge").arg(describe(text.box));
         const bool inPanel = panel && text.order > panel->order && panel->box.contains(text.box);
         for (std::size_t j = i + 1; j < pass.texts.size(); ++j)
             if (text.box.intersects(pass.texts[j].box))
@@ -275,9 +277,8 @@ private slots:
     {
         QTest::addColumn<QSize>("size");
         QTest::addColumn<DisplayOptions>("options");
-        // Beyond the projector's twice the texts outgrow the frame a third of whose shorter
-        // side is the radius, and the angle's label may find no clear place: the rows stop at
-        // twice the designed size.
+        // Up to the projector's twice with Larger Text twice more, where the circle gives way
+        // to its labels.
         const struct
         {
             const char *name;
@@ -293,6 +294,8 @@ private slots:
             QTest::addRow("projector, %s", size.name) << size.size << options(0, true);
             QTest::addRow("larger text three times, %s", size.name)
                 << size.size << options(3, false);
+            QTest::addRow("projector and larger text twice, %s", size.name)
+                << size.size << options(2, true);
         }
     }
 
