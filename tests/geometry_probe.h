@@ -5,6 +5,8 @@
 // arithmetic. Shared by the robustness tests and the fuzzers.
 #pragma once
 
+#include "screen_metrics.h"
+
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainterPath>
@@ -119,30 +121,7 @@ public:
 protected:
     int metric(PaintDeviceMetric metric) const override
     {
-        switch (metric) {
-        case PdmWidth:
-            return m_width;
-        case PdmHeight:
-            return m_height;
-        case PdmWidthMM:
-            return m_width * 254 / 960;
-        case PdmHeightMM:
-            return m_height * 254 / 960;
-        case PdmNumColors:
-            return 0x7fffffff;
-        case PdmDepth:
-            return 32;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 96;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return int(devicePixelRatioFScale());
-        }
-        return 0;
+        return screenMetric(metric, m_width, m_height, devicePixelRatioFScale());
     }
 
 private:

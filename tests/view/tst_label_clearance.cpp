@@ -6,6 +6,8 @@
 #include "view/display_options.h"
 #include "view/orbel_view.h"
 
+#include "screen_metrics.h"
+
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
@@ -153,30 +155,7 @@ public:
 protected:
     int metric(PaintDeviceMetric metric) const override
     {
-        switch (metric) {
-        case PdmWidth:
-            return m_width;
-        case PdmHeight:
-            return m_height;
-        case PdmWidthMM:
-            return m_width * 254 / 960;
-        case PdmHeightMM:
-            return m_height * 254 / 960;
-        case PdmNumColors:
-            return 0x7fffffff;
-        case PdmDepth:
-            return 32;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 96;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return int(devicePixelRatioFScale());
-        }
-        return 0;
+        return screenMetric(metric, m_width, m_height, devicePixelRatioFScale());
     }
 
 private:
