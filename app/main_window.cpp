@@ -269,11 +269,12 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_ui->orbelView && event->type() == QEvent::Paint) {
         m_ui->orbelView->removeEventFilter(this);
         // Once the start is over: the paint's own flush and the events queued behind it come
-        // first, and reading the pictures (about a millisecond) waits until nothing else is due.
-        QTimer::singleShot(200, this, [this] {
-            setWindowIcon(programIcon());
-            emit started();
-        });
+        // first. Not later: set a fifth of a second on, with a screen reader running and no
+        // window manager, the first Alt+V after the window took the focus opened no menu.
+        QTimer::singleShot(1, this, [this] { setWindowIcon(programIcon()); });
+        // What no one has asked for yet (the practice history) waits until the events of the
+        // first moments are through.
+        QTimer::singleShot(200, this, &MainWindow::started);
         return false;
     }
     const bool shown = event->type() == QEvent::ShowToParent;

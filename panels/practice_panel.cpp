@@ -108,7 +108,8 @@ void PracticePanel::setHistory(PracticeHistory *history)
     // read is left to be read when it is needed, and aims the round then.
     if (m_history)
         connect(m_history, &PracticeHistory::opened, this, [this] {
-            if (m_current == 0 && !m_answered)
+            // An empty history aims nothing: the round drawn without it stands.
+            if (m_current == 0 && !m_answered && m_history && m_history->answerCount() > 0)
                 newRound();
         });
     if (m_history && m_history->isPending())
