@@ -259,16 +259,13 @@ std::vector<std::pair<QString, Rect>> OrbelView::scaledAxisLabels() const
 
 void OrbelView::fitScaledLabels()
 {
-    const Size frameSize = m_coordinates.frame().size;
-    ScaledFit &fit = m_scaledFit;
     // Measured once for each size and set of choices: every pass places the origin.
-    if (fit.unit == m_unit && fit.frameSize.width == frameSize.width
-        && fit.frameSize.height == frameSize.height && fit.displayOptions == m_displayOptions
-        && fit.standardAngles == m_standardAngles && fit.angleUnit == m_angleUnit
-        && fit.angleHidden == m_angleHidden) {
-        m_unit = fit.fitted;
+    const StillPartsKey key = stillPartsKey();
+    if (m_scaledFit.designed == key) {
+        m_unit = m_scaledFit.fitted;
         return;
     }
+    const Size frameSize = key.frameSize;
     const float designed = m_unit;
     const double halfWidth = 0.5 * double(frameSize.width);
     const double halfHeight = 0.5 * double(frameSize.height);
@@ -278,7 +275,7 @@ void OrbelView::fitScaledLabels()
     for (int round = 0; round < 4; ++round) {
         double reachX = 0.0;
         double reachY = 0.0;
-        for (const Rect &box : scaledStillLabelBoxes()) {
+        for (const Rect &box : measureScaledStillLabelBoxes()) {
             reachX = std::max({ reachX, std::fabs(double(box.origin.x)),
                                 std::fabs(double(box.origin.x + box.size.width)) });
             reachY = std::max({ reachY, std::fabs(double(box.origin.y)),
@@ -297,8 +294,7 @@ void OrbelView::fitScaledLabels()
         if (m_unit == 0.5f * designed)
             break;
     }
-    fit = ScaledFit { frameSize, m_displayOptions, m_standardAngles, m_angleUnit, m_angleHidden,
-                      designed, m_unit };
+    m_scaledFit = ScaledFit { key, m_unit };
 }
 
 Rect OrbelView::scaledOriginLabel(Size size) const
@@ -353,7 +349,15 @@ Rect OrbelView::refPointLabelBox(float angle, QString &label,
     return moved;
 }
 
-std::vector<Rect> OrbelView::scaledStillLabelBoxes() const
+const std::vector<Rect> &OrbelView::scaledStillLabelBoxes() const
+{
+    const StillPartsKey key = stillPartsKey();
+    if (m_scaledStillBoxes.parts != key)
+        m_scaledStillBoxes = ScaledStillBoxes { key, measureScaledStillLabelBoxes() };
+    return m_scaledStillBoxes.boxes;
+}
+
+std::vector<Rect> OrbelView::measureScaledStillLabelBoxes() const
 {
     std::vector<Rect> boxes;
     for (const auto &label : scaledAxisLabels())

@@ -101,7 +101,8 @@ public:
     // move with the point (background, frame, axes, circle, reference points and their labels)
     // copied from a picture of them where the surface allows it and the view is not too large.
     void drawScreenPass(Graphics &g);
-    // Drops the picture of the still parts: the next pass on screen draws them again.
+    // Drops the picture of the still parts and what was measured of their labels: the next pass
+    // on screen draws and measures them again.
     void stillLayerChanged();
     void drawCircleAndAxes(Graphics &g);
     void drawRefPoint(Graphics &g, float angle, const QString &label);
@@ -162,13 +163,10 @@ private:
     // points or their labels look must be added here (and to operator==), or the window would go
     // on showing the picture of the old look; a change that no field can tell (a new palette
     // read from outside) calls stillLayerChanged() instead.
-    struct StillLayerKey
+    // What the still parts and their labels depend on, beside the pixels they are drawn into.
+    struct StillPartsKey
     {
-        QSize pixels;
-        qreal devicePixelRatio = 0.0;
-        QImage::Format format = QImage::Format_Invalid;
         Size frameSize;
-        Point origin;
         float unit = 0.0f;
         bool standardAngles = false;
         int angleUnit = 0;
@@ -176,6 +174,18 @@ private:
         bool angleHidden = false;
         // Line widths, inks and text sizes.
         DisplayOptions displayOptions;
+
+        bool operator==(const StillPartsKey &other) const;
+        bool operator!=(const StillPartsKey &other) const { return !(*this == other); }
+    };
+    StillPartsKey stillPartsKey() const;
+    struct StillLayerKey
+    {
+        QSize pixels;
+        qreal devicePixelRatio = 0.0;
+        QImage::Format format = QImage::Format_Invalid;
+        Point origin;
+        StillPartsKey parts;
 
         bool operator==(const StillLayerKey &other) const;
         bool operator!=(const StillLayerKey &other) const { return !(*this == other); }
@@ -218,23 +228,27 @@ private:
     // than designed: drawn from here and kept clear of by what comes later in the pass.
     std::vector<std::pair<QString, Rect>> scaledAxisLabels() const;
     Rect refPointLabelBox(float angle, QString &label, const TextAttributes &attributes) const;
-    std::vector<Rect> scaledStillLabelBoxes() const;
+    // Measured once for each set of still parts; the pass and the panel keep off them.
+    const std::vector<Rect> &scaledStillLabelBoxes() const;
+    std::vector<Rect> measureScaledStillLabelBoxes() const;
     // The centre's "0", placed with the moving parts when texts are larger than designed.
     Rect scaledOriginLabel(Size size) const;
     // Texts larger than designed need room round the circle: where its labels would pass the
     // view's edges, the unit gives way (and the labels with it) until they lie within.
     void fitScaledLabels();
+    // The unit fitted for the still parts of the designed unit.
     struct ScaledFit
     {
-        Size frameSize;
-        DisplayOptions displayOptions;
-        bool standardAngles = false;
-        int angleUnit = 0;
-        bool angleHidden = false;
-        float unit = 0.0f;
+        StillPartsKey designed;
         float fitted = 0.0f;
     };
     ScaledFit m_scaledFit;
+    struct ScaledStillBoxes
+    {
+        StillPartsKey parts;
+        std::vector<Rect> boxes;
+    };
+    mutable ScaledStillBoxes m_scaledStillBoxes;
     // Where the summary panel goes when texts are larger than designed: the largest size up to
     // the scaled one, and the first corner of the view, at which the box touches no text, line
     // or place where the values may stand; at the designed size in the designed corner when none

@@ -18,19 +18,32 @@ constexpr qint64 largestStillLayer = 2'100'000;
 
 } // namespace
 
-bool OrbelView::StillLayerKey::operator==(const StillLayerKey &other) const
+bool OrbelView::StillPartsKey::operator==(const StillPartsKey &other) const
 {
-    return pixels == other.pixels && devicePixelRatio == other.devicePixelRatio
-        && format == other.format && frameSize.width == other.frameSize.width
-        && frameSize.height == other.frameSize.height && origin == other.origin
+    return frameSize.width == other.frameSize.width && frameSize.height == other.frameSize.height
         && unit == other.unit && standardAngles == other.standardAngles
         && angleUnit == other.angleUnit && angleHidden == other.angleHidden
         && displayOptions == other.displayOptions;
 }
 
+OrbelView::StillPartsKey OrbelView::stillPartsKey() const
+{
+    return StillPartsKey { frame().size,    m_unit,        m_standardAngles,
+                           m_angleUnit,     m_angleHidden, m_displayOptions };
+}
+
+bool OrbelView::StillLayerKey::operator==(const StillLayerKey &other) const
+{
+    return pixels == other.pixels && devicePixelRatio == other.devicePixelRatio
+        && format == other.format && origin == other.origin && parts == other.parts;
+}
+
 void OrbelView::stillLayerChanged()
 {
     m_stillLayer = StillLayer {};
+    // What the labels measured may have changed with it.
+    m_scaledStillBoxes = ScaledStillBoxes {};
+    m_scaledFit = ScaledFit {};
     update();
 }
 
@@ -54,13 +67,8 @@ bool OrbelView::copyStillLayer(Graphics &g)
     key.pixels = QSize(int(width), int(height));
     key.devicePixelRatio = ratio;
     key.format = surface->format;
-    key.frameSize = frameSize;
     key.origin = coordinates().originInFrame();
-    key.unit = m_unit;
-    key.standardAngles = m_standardAngles;
-    key.angleUnit = m_angleUnit;
-    key.angleHidden = m_angleHidden;
-    key.displayOptions = m_displayOptions;
+    key.parts = stillPartsKey();
 
     if (m_stillLayer.key != key) {
         // Drawn directly the first time: a window that is only shown, or whose size is being
