@@ -76,7 +76,9 @@ MainWindow::MainWindow(QWidget *parent)
     }
     for (const auto &[action, box] : { std::pair<QAction *, QAbstractButton *> {
                                            m_ui->actionStandardAngles, m_ui->standardAngles },
-                                       { m_ui->actionSinCos, m_ui->sinCos } }) {
+                                       { m_ui->actionSinCos, m_ui->sinCos },
+                                       { m_ui->actionGraph, m_ui->graph },
+                                       { m_ui->actionValues, m_ui->values } }) {
         connect(action, &QAction::toggled, box, &QAbstractButton::setChecked);
         connect(box, &QAbstractButton::toggled, action, &QAction::setChecked);
     }
@@ -85,16 +87,11 @@ MainWindow::MainWindow(QWidget *parent)
 
     // One angle, two views: the graph shows and drives the circle view's.
     m_ui->graphView->setOrbelView(m_ui->orbelView);
-    // The View menu's command and the check box are one choice.
-    connect(m_ui->actionGraph, &QAction::toggled, m_ui->graph, &QAbstractButton::setChecked);
-    connect(m_ui->graph, &QAbstractButton::toggled, m_ui->actionGraph, &QAction::setChecked);
     m_ui->graphPanel->installEventFilter(this);
 
     // The values and the angle field follow and set the same angle.
     m_ui->valuesPanel->setOrbelView(m_ui->orbelView);
     m_ui->angleField->setOrbelView(m_ui->orbelView);
-    connect(m_ui->actionValues, &QAction::toggled, m_ui->values, &QAbstractButton::setChecked);
-    connect(m_ui->values, &QAbstractButton::toggled, m_ui->actionValues, &QAction::setChecked);
     // Shown or hidden by its key or from the menu, the panel changes away from the focus, and a
     // screen reader would say only the keys pressed: it is told in words. (Its check box, pressed
     // itself, says its own state; setting the command's check from there triggers nothing.)

@@ -121,8 +121,8 @@ void OrbelView::drawPass(Graphics &g, bool reuseStillLayer)
     }
 
     if (!m_angleHidden) {
-        const TextAttributes labelAttributes
-            = fontAttributeWithSize(movingTextSize(0.08 * double(u)), m_theta >= 0.0f ? 3 : 2, 0.0f);
+        const TextAttributes labelAttributes = fontAttributeWithSize(
+            movingTextSize(0.08 * double(u)), m_theta >= 0.0f ? 3 : 2, 0.0f);
         const double bisector = double(m_theta / 2.0f);
         if (plain)
             drawCentred(g, m_displayTheta, labelAttributes,

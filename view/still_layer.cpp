@@ -28,8 +28,8 @@ bool OrbelView::StillPartsKey::operator==(const StillPartsKey &other) const
 
 OrbelView::StillPartsKey OrbelView::stillPartsKey() const
 {
-    return StillPartsKey { frame().size,    m_unit,        m_standardAngles,
-                           m_angleUnit,     m_angleHidden, m_displayOptions };
+    return StillPartsKey { frame().size, m_unit,        m_standardAngles,
+                           m_angleUnit,  m_angleHidden, m_displayOptions };
 }
 
 bool OrbelView::StillLayerKey::operator==(const StillLayerKey &other) const
