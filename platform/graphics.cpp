@@ -213,19 +213,55 @@ std::optional<Graphics::PixelSurface> Graphics::pixelSurface() const
                           device ? device->devicePixelRatio() : 1.0 };
 }
 
-void Graphics::copyPixels(const QImage &image)
+void Graphics::copyPixels(const PixelPicture &picture)
 {
-    // The same pixels seen at a ratio of one: with the painter's scale undone, Qt copies them
-    // row by row instead of resampling.
-    const QImage pixels(image.constBits(), image.width(), image.height(), image.bytesPerLine(),
-                        image.format());
+    const QImage &image = picture.image();
     m_painter.save();
     const qreal ratio = image.devicePixelRatio();
+    // The same pixels seen at a ratio of one: with the painter's scale undone, Qt copies them
+    // row by row instead of resampling.
     m_painter.setWorldTransform(QTransform::fromScale(1.0 / ratio, 1.0 / ratio) * m_base);
-    m_painter.setCompositionMode(QPainter::CompositionMode_Source);
-    m_painter.drawImage(QPointF(0.0, 0.0), pixels);
+    if (!putPixels(picture)) {
+        const QImage pixels(image.constBits(), image.width(), image.height(), image.bytesPerLine(),
+                            image.format());
+        m_painter.setCompositionMode(QPainter::CompositionMode_Source);
+        m_painter.drawImage(QPointF(0.0, 0.0), pixels);
+    }
     m_painter.restore();
     m_appliedOrigin.reset();
+}
+
+bool Graphics::putPixels(const PixelPicture &picture)
+{
+    // Only where the picture's pixels land on whole pixels of a raster image of its format, with
+    // nothing but the system's clip (the region being repainted) between.
+    if (!picture.hasRuns() || m_painter.hasClipping() || m_painter.opacity() != 1.0)
+        return false;
+    QPaintEngine *engine = m_painter.paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster || !engine->paintDevice()
+        || engine->paintDevice()->devType() != QInternal::Image)
+        return false;
+    auto *target = static_cast<QImage *>(engine->paintDevice());
+    const QImage &image = picture.image();
+    const QTransform placed = m_painter.deviceTransform();
+    if (target->format() != image.format() || placed.type() > QTransform::TxTranslate
+        || placed.dx() != std::floor(placed.dx()) || placed.dy() != std::floor(placed.dy()))
+        return false;
+    const int dx = int(placed.dx());
+    const int dy = int(placed.dy());
+    const QRect area = QRect(dx, dy, image.width(), image.height()) & target->rect();
+    const QRegion system = engine->systemClip();
+    const QRegion clip = system.isEmpty() ? QRegion(area) : system & area;
+    // The raster engine draws as it is called, into the same pixels: these writes fall in order
+    // with the parts drawn before and after.
+    uchar *bits = const_cast<uchar *>(target->constBits());
+    const qsizetype stride = target->bytesPerLine();
+    for (const QRect &rect : clip) {
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            picture.putRow(y - dy, rect.left() - dx, rect.right() + 1 - dx,
+                           bits + y * stride + qsizetype(rect.left()) * 4);
+    }
+    return true;
 }
 
 void Graphics::beginText(Point lowerLeft)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/geometry.h"
+#include "platform/pixel_picture.h"
 #include "platform/styled_text.h"
 
 #include <QColor>
@@ -83,13 +84,15 @@ public:
     std::optional<PixelSurface> pixelSurface() const;
     // Puts an opaque picture of device pixels on the surface with its top-left corner at the
     // view's, replacing what is there (a copy, not a blend).
-    void copyPixels(const QImage &image);
+    void copyPixels(const PixelPicture &picture);
 
 private:
     void applyTransform();
     void applyPen();
     void beginText(Point lowerLeft);
     void endText();
+    // copyPixels straight into the surface's pixels, row by row; false where Qt must place them.
+    bool putPixels(const PixelPicture &picture);
     // Where a point of the view lands on the painter, before the y flip of texts.
     QPointF toPainter(Point p) const;
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/geometry.h"
+#include "platform/pixel_picture.h"
 #include "platform/styled_text.h"
 #include "platform/view_coordinates.h"
 #include "view/display_options.h"
@@ -194,7 +195,7 @@ private:
     {
         StillLayerKey key;
         // Empty until the same still parts are drawn a second time (see copyStillLayer()).
-        QImage image;
+        PixelPicture image;
     };
     // The parts drawn before the moving ones on screen: background, frame, axes and circle.
     void drawStillParts(Graphics &g);

@@ -74,7 +74,7 @@ bool OrbelView::copyStillLayer(Graphics &g)
         // Drawn directly the first time: a window that is only shown, or whose size is being
         // dragged, would pay for a picture it never copies. The picture is made when the same
         // parts come again, as the point moves.
-        m_stillLayer = StillLayer { key, QImage() };
+        m_stillLayer = StillLayer { key, PixelPicture() };
         return false;
     }
     if (m_stillLayer.image.isNull()) {
@@ -87,7 +87,7 @@ bool OrbelView::copyStillLayer(Graphics &g)
             Graphics layer(painter, m_coordinates, true);
             drawStillParts(layer);
         }
-        m_stillLayer.image = image;
+        m_stillLayer.image = PixelPicture(image, ink(figure::white()));
     }
     g.copyPixels(m_stillLayer.image);
     // What drawing the parts would have left current.

@@ -93,6 +93,8 @@ private slots:
     void screenPassHasBackgroundAndFrame();
     void windowPassMatchesWholePass_data();
     void windowPassMatchesWholePass();
+    void stillPartsLandWhereTheViewIs_data();
+    void stillPartsLandWhereTheViewIs();
     void printPassOnImage();
     void printPassOnPdf();
     void practiceMarks_data();
@@ -537,6 +539,55 @@ void TestFigureDrawing::windowPassMatchesWholePass()
         QCOMPARE(window.size(), whole.image.size());
         QCOMPARE(countDifferences(window, whole.image, window.rect()), 0);
     }
+}
+
+// The picture of the still parts goes straight into the window's pixels: it must land where the
+// view lies in its window and only in the region being repainted (rendered
+// here with that region's corner at the offset).
+void TestFigureDrawing::stillPartsLandWhereTheViewIs_data()
+{
+    QTest::addColumn<QPoint>("offset");
+    QTest::addColumn<QRect>("region");
+
+    const QRect whole(0, 0, 300, 240);
+    QTest::newRow("at the window's corner") << QPoint(0, 0) << whole;
+    QTest::newRow("inside the window") << QPoint(37, 23) << whole;
+    QTest::newRow("a part repainted") << QPoint(37, 23) << QRect(50, 41, 123, 87);
+    // (Qt antialiases a moving line cut by the region's edge a little differently.)
+    QTest::newRow("a part across the axis") << QPoint(11, 5) << QRect(100, 123, 60, 67);
+    QTest::newRow("a strip along the frame") << QPoint(3, 30) << QRect(0, 233, 300, 7);
+}
+
+void TestFigureDrawing::stillPartsLandWhereTheViewIs()
+{
+    QFETCH(QPoint, offset);
+    QFETCH(QRect, region);
+
+    auto view = figureView();
+    view->setStandardAngles(true);
+    view->setSinCos(true);
+    view->setTheta(piF / 6.0f);
+    const Canvas whole = renderPass(*view);
+    const QColor untouched(255, 0, 255);
+    QImage window(QSize(360, 300), QImage::Format_ARGB32_Premultiplied);
+    // The second repaint copies the picture the first one left.
+    for (int pass = 0; pass < 2; ++pass) {
+        window.fill(untouched);
+        QPainter painter(&window);
+        view->render(&painter, offset, QRegion(region));
+    }
+    // The region's corner lands on the offset.
+    const QRect painted(offset, region.size());
+    const QPoint shift = region.topLeft() - offset;
+    int wrong = 0;
+    for (int y = 0; y < window.height(); ++y)
+        for (int x = 0; x < window.width(); ++x) {
+            const QRgb expected = painted.contains(x, y)
+                ? whole.image.pixel(x + shift.x(), y + shift.y())
+                : untouched.rgba();
+            wrong += int(window.pixel(x, y) != expected);
+        }
+    QCOMPARE(wrong, 0);
 }
 
 void TestFigureDrawing::printPassOnImage()
