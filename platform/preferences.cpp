@@ -222,11 +222,23 @@ int Preferences::integerForKey(const QString &key, int absent) const
 
 void Preferences::setInteger(int value, const QString &key)
 {
+    // A choice set to what is kept already (as the controls are restored at start) leaves the
+    // file as it is: quitting then writes nothing.
+    if (isStored(key, value))
+        return;
     if (m_settings)
         m_settings->setValue(key, value);
     else
         m_unread.insert(key, value);
     changed();
+}
+
+bool Preferences::isStored(const QString &key, const QVariant &value) const
+{
+    // Compared as the file gives it back: a number read from the text file is a string.
+    const QVariant stored = m_settings ? m_settings->value(key) : m_unread.value(key);
+    return stored.isValid() && stored.toString() == value.toString()
+        && (value.typeId() != QMetaType::QString || stored.typeId() == QMetaType::QString);
 }
 
 QString Preferences::stringForKey(const QString &key) const
@@ -321,6 +333,8 @@ void Preferences::setString(const QString &value, const QString &key)
     // One line of text: the file keeps one value on a line.
     QString line = value;
     line.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+    if (isStored(key, line))
+        return;
     if (m_settings)
         m_settings->setValue(key, line);
     else

@@ -74,6 +74,8 @@ private:
     Preferences();
 
     void changed();
+    // Whether key holds value already, as it would be written.
+    bool isStored(const QString &key, const QVariant &value) const;
     void report(const PreferencesProblem &problem);
     // Why writing failed, as far as the file system tells.
     PreferencesProblem writeProblem() const;

@@ -315,6 +315,44 @@ private slots:
         QVERIFY(!window.degrees()->isChecked());
     }
 
+    // A run that changes no choice (the window left where it was) leaves the file as it found
+    // it, down to how it is written; the first real change is written.
+    void aRunThatChangesNothingLeavesTheFileAlone()
+    {
+        QDir().mkpath(QFileInfo(settingsPath()).path());
+        const QByteArray byHand = "; kept by hand\n[General]\nprefs_sinCos = 1\n"
+                                  "prefs_angleUnit = 1\nprefs_fullScreen = 0\n"
+                                  "prefs_windowGeometry = \"10,20,300,200\"\n";
+        const auto written = [] {
+            QFile file(settingsPath());
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        {
+            QFile file(settingsPath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(byHand);
+        }
+        platform::Preferences::reset();
+        platform::Preferences &preferences = platform::Preferences::standard();
+        {
+            Run run(true);
+            QVERIFY(run.view().sinCos());
+            QCOMPARE(run.view().angleUnit(), 1);
+            // What quitting stores of the window's place, unchanged.
+            preferences.setString(QStringLiteral("10,20,300,200"),
+                                  QStringLiteral("prefs_windowGeometry"));
+            preferences.setInteger(0, QStringLiteral("prefs_fullScreen"));
+            QTest::qWait(20);
+            run.controller->savePreferencesAtQuit();
+        }
+        QCOMPARE(written(), byHand);
+
+        preferences.setString(QStringLiteral("10,20,320,200"),
+                              QStringLiteral("prefs_windowGeometry"));
+        QVERIFY(preferences.sync());
+        QVERIFY2(written().contains("10,20,320,200"), written().constData());
+    }
+
     void unparsableSettingsFileDoesNotStopStartUp()
     {
         QDir().mkpath(QFileInfo(settingsPath()).path());
