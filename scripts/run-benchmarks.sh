@@ -4,8 +4,9 @@
 #      and a press-drag-release through Qt events with its repaints;
 #   2. start-up to the first completed paint of the program's figure (the program's own main:
 #      translations, accessibility, restored choices and window placement), beside a bare
-#      QMainWindow with one plain widget, timed with hyperfine, with the ratio of their medians;
-#      and the peak memory (maximum resident set) of each from GNU time, the median of five runs.
+#      QMainWindow with one plain widget at the size of the program's window, timed with
+#      hyperfine, with the ratio of their medians; and the peak memory (maximum resident set) of
+#      each from GNU time, the median of five runs.
 # Usage: scripts/run-benchmarks.sh BUILD_DIR
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,10 +29,18 @@ echo "== drawing, process and drag ($(nproc) cores, load $(cut -d' ' -f1-3 /proc
 
 echo
 echo "== start-up to the first completed paint"
+# The bare window opens at the size the program's window opens at on a first start, which the
+# program keeps in its preferences as it quits.
+"$bench/bench_startup_unitcircle" >/dev/null 2>&1
+size=$(sed -n 's/^prefs_windowGeometry="\{0,1\}[0-9-]*,[0-9-]*,\([0-9]*\),\([0-9]*\)"\{0,1\}$/\1 \2/p' \
+  "$config/unitcircle/unitcircle.conf")
+[ -n "$size" ] || { echo "the program kept no window size" >&2; exit 1; }
+echo "window size: ${size/ / x }"
+bare="$bench/bench_startup_bare $size"
 hyperfine -N --warmup 3 --runs 30 --export-markdown "$config/startup.md" \
   --export-json "$config/startup.json" \
   -n "unitcircle window" "$bench/bench_startup_unitcircle" \
-  -n "bare QMainWindow" "$bench/bench_startup_bare"
+  -n "bare QMainWindow" "$bare"
 cat "$config/startup.md"
 python3 - "$config/startup.json" <<'EOF'
 import json, sys
@@ -43,14 +52,14 @@ EOF
 peak() {
   local runs=()
   for _ in 1 2 3 4 5; do
-    runs+=("$(/usr/bin/time -f '%M' "$1" 2>&1 >/dev/null | tail -n 1)")
+    runs+=("$(/usr/bin/time -f '%M' "$@" 2>&1 >/dev/null | tail -n 1)")
   done
   printf '%s\n' "${runs[@]}" | sort -n | sed -n 3p
 }
 echo
 echo "== peak memory (maximum resident set, median of 5)"
 app=$(peak "$bench/bench_startup_unitcircle")
-bare=$(peak "$bench/bench_startup_bare")
+bare=$(peak $bare)
 echo "unitcircle window: ${app} KiB"
 echo "bare QMainWindow:  ${bare} KiB"
 awk -v a="$app" -v b="$bare" 'BEGIN { printf "ratio: %.3f\n", a / b }'
