@@ -360,11 +360,17 @@ void PracticePanel::set(QLabel *label, const Text &text)
 
 QSize PracticePanel::sizeHint() const
 {
+    // Qt's box layouts ask every item for its sizes, hidden ones too, at every layout: hidden,
+    // the panel has none to give, and its texts are measured once it is shown.
+    if (isHidden())
+        return QSize(0, 0);
     return QSize(minimumWidth(), QWidget::sizeHint().height());
 }
 
 QSize PracticePanel::minimumSizeHint() const
 {
+    if (isHidden())
+        return QSize(0, 0);
     return QSize(minimumWidth(), QWidget::minimumSizeHint().height());
 }
 

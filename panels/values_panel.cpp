@@ -105,12 +105,18 @@ int ValuesPanel::measuredWidth() const
 
 QSize ValuesPanel::sizeHint() const
 {
+    // Qt's box layouts ask every item for its sizes, hidden ones too, at every layout: hidden,
+    // the panel has none to give, and its texts are measured once it is shown.
+    if (isHidden())
+        return QSize(0, 0);
     const int width = measuredWidth();
     return QSize(width, QWidget::sizeHint().height());
 }
 
 QSize ValuesPanel::minimumSizeHint() const
 {
+    if (isHidden())
+        return QSize(0, 0);
     const int width = measuredWidth();
     return QSize(width, QWidget::minimumSizeHint().height());
 }
