@@ -3,39 +3,36 @@
 // answer in flight. What the file is, is found before anything is written to it.
 #include "panels/practice_history.h"
 
+#include "panels/history_database.h"
+#include "platform/modules.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QVariant>
 
-#include <atomic>
+// In the program the database comes from its module; the tests link it in.
+extern "C" HistoryDatabase *unitcircle_history_database() __attribute__((weak));
 
 namespace {
 
-// SQLite's primary result codes, as Qt's driver reports them (possibly extended, in the high bits).
+// SQLite's primary result codes.
 constexpr int sqliteBusy = 5;
 constexpr int sqliteLocked = 6;
 constexpr int sqliteCorrupt = 11;
 constexpr int sqliteNotADatabase = 26;
 
-int primaryCode(const QSqlError &error)
+// A new database of the history's module; null with *error where the module cannot be loaded.
+std::unique_ptr<HistoryDatabase> newDatabase(QString *error)
 {
-    bool ok = false;
-    const int code = error.nativeErrorCode().toInt(&ok);
-    return ok ? code & 0xff : -1;
-}
-
-QString reasonOf(const QSqlError &error)
-{
-    const QString text = error.driverText().isEmpty() ? error.databaseText() : error.driverText();
-    return error.databaseText().isEmpty() || text == error.databaseText()
-        ? text
-        : text + QStringLiteral(": ") + error.databaseText();
+    using Entry = HistoryDatabase *(*)();
+    Entry entry = unitcircle_history_database;
+    if (!entry)
+        entry = reinterpret_cast<Entry>(platform::moduleFunction(
+            QStringLiteral("unitcircle-history.so"), "unitcircle_history_database", error));
+    return std::unique_ptr<HistoryDatabase>(entry ? entry() : nullptr);
 }
 
 QString native(const QString &path)
@@ -63,14 +60,7 @@ QString PracticeHistory::defaultPath()
 
 void PracticeHistory::close()
 {
-    if (m_connection.isEmpty())
-        return;
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(m_connection);
-    m_connection.clear();
+    m_db.reset();
 }
 
 void PracticeHistory::tell(const QString &text, const QString &details)
@@ -83,33 +73,36 @@ void PracticeHistory::tell(const QString &text, const QString &details)
 
 PracticeHistory::State PracticeHistory::inspect(QString *reason)
 {
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    QSqlQuery q(db);
-    const auto failed = [&q, reason] {
-        *reason = reasonOf(q.lastError());
-        const int code = primaryCode(q.lastError());
-        if (code == sqliteBusy || code == sqliteLocked)
+    HistoryDatabase &db = *m_db;
+    std::vector<QVariantList> rows;
+    const auto failed = [&db, reason] {
+        const HistoryDatabase::Error error = db.lastError();
+        *reason = error.reason;
+        if (error.code == sqliteBusy || error.code == sqliteLocked)
             return State::Locked;
-        if (code == sqliteCorrupt || code == sqliteNotADatabase)
+        if (error.code == sqliteCorrupt || error.code == sqliteNotADatabase)
             return State::Damaged;
         return State::Failed;
     };
+    const auto first = [&rows] {
+        return rows.empty() || rows.front().isEmpty() ? QVariant() : rows.front().front();
+    };
     // Reading the header and every page: random bytes, a truncated file and a broken page all
     // show here, before anything is written.
-    if (!q.exec(QStringLiteral("PRAGMA quick_check")))
+    if (!db.exec(QStringLiteral("PRAGMA quick_check"), {}, &rows))
         return failed();
-    if (!q.next() || q.value(0).toString() != QLatin1String("ok")) {
-        *reason = q.isValid() ? q.value(0).toString() : QString();
+    if (first().toString() != QLatin1String("ok")) {
+        *reason = first().toString();
         return State::Damaged;
     }
-    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+    if (!db.exec(QStringLiteral("PRAGMA user_version"), {}, &rows) || rows.empty())
         return failed();
-    const int version = q.value(0).toInt();
+    const int version = first().toInt();
     if (version > schemaVersion)
         return State::Newer;
-    if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !q.next())
+    if (!db.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"), {}, &rows) || rows.empty())
         return failed();
-    const int tables = q.value(0).toInt();
+    const int tables = first().toInt();
     if (version == 0 && tables == 0)
         return State::Fresh;
     if (version == 0) {
@@ -122,23 +115,22 @@ PracticeHistory::State PracticeHistory::inspect(QString *reason)
 
 bool PracticeHistory::createSchema(QString *reason)
 {
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    QSqlQuery q(db);
+    HistoryDatabase &db = *m_db;
     // The time in seconds since 1970 (UTC); the kind "value", "place" or "find"; the function
     // "sin" … "csc" (for a find question the one whose value was given, none for a place); the
     // angle in degrees as it was asked (-120 for −2π∕3); the answer given as the panel writes it.
     const bool done = db.transaction()
-        && q.exec(QStringLiteral("CREATE TABLE answers ("
-                                 "id INTEGER PRIMARY KEY, "
-                                 "time INTEGER NOT NULL, "
-                                 "kind TEXT NOT NULL, "
-                                 "function TEXT, "
-                                 "angle INTEGER NOT NULL, "
-                                 "given TEXT NOT NULL, "
-                                 "right INTEGER NOT NULL)"))
-        && q.exec(QStringLiteral("PRAGMA user_version = %1").arg(schemaVersion)) && db.commit();
+        && db.exec(QStringLiteral("CREATE TABLE answers ("
+                                  "id INTEGER PRIMARY KEY, "
+                                  "time INTEGER NOT NULL, "
+                                  "kind TEXT NOT NULL, "
+                                  "function TEXT, "
+                                  "angle INTEGER NOT NULL, "
+                                  "given TEXT NOT NULL, "
+                                  "right INTEGER NOT NULL)"))
+        && db.exec(QStringLiteral("PRAGMA user_version = %1").arg(schemaVersion)) && db.commit();
     if (!done) {
-        *reason = reasonOf(q.lastError().isValid() ? q.lastError() : db.lastError());
+        *reason = db.lastError().reason;
         db.rollback();
     }
     return done;
@@ -146,29 +138,30 @@ bool PracticeHistory::createSchema(QString *reason)
 
 bool PracticeHistory::load(QString *reason)
 {
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT time, kind, function, angle, right FROM answers "
-                               "ORDER BY id"))) {
-        *reason = reasonOf(q.lastError());
+    std::vector<QVariantList> rows;
+    if (!m_db->exec(QStringLiteral("SELECT time, kind, function, angle, right FROM answers "
+                                   "ORDER BY id"),
+                    {}, &rows)) {
+        *reason = m_db->lastError().reason;
         return false;
     }
     m_progress = mastery::Progress();
     m_answers = 0;
-    while (q.next()) {
+    for (const QVariantList &row : rows) {
+        if (row.size() < 5)
+            continue;
         ++m_answers;
-        const std::optional<practice::Kind> kind = mastery::kindNamed(q.value(1).toString());
+        const std::optional<practice::Kind> kind = mastery::kindNamed(row.at(1).toString());
         const std::optional<figure::Circular> function
-            = mastery::functionNamed(q.value(2).toString());
+            = mastery::functionNamed(row.at(2).toString());
         if (!kind)
             continue;
         mastery::Attempt a;
-        a.time = q.value(0).toLongLong();
+        a.time = row.at(0).toLongLong();
         a.question.kind = *kind;
         a.question.function = function.value_or(figure::Circular::Sine);
-        a.question.degrees = q.value(3).toInt();
-        a.right = q.value(4).toInt() != 0;
+        a.question.degrees = row.at(3).toInt();
+        a.right = row.at(4).toInt() != 0;
         m_progress.add(a);
     }
     return true;
@@ -240,16 +233,16 @@ bool PracticeHistory::start()
     }
 
     for (int attempt = 0; attempt < 2; ++attempt) {
-        static std::atomic<int> serial { 0 };
-        m_connection = QStringLiteral("unitcircle-practice-%1").arg(++serial);
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-        db.setDatabaseName(path);
-        // Another program holding the file is waited for a moment, not for long.
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1500"));
         QString reason;
-        if (!db.open()) {
-            reason = reasonOf(db.lastError());
-            db = QSqlDatabase();
+        m_db = newDatabase(&reason);
+        if (!m_db) {
+            tell(tr("Your practice history could not be opened."),
+                 reason + QLatin1Char(' ') + notKept);
+            return false;
+        }
+        // Another program holding the file is waited for a moment, not for long.
+        if (!m_db->open(path, 1500)) {
+            reason = m_db->lastError().reason;
             close();
             tell(tr("Your practice history could not be opened."),
                  //: %1 is the full path of the practice history, %2 the reason.
@@ -260,20 +253,18 @@ bool PracticeHistory::start()
         switch (state) {
         case State::Ready:
         case State::Fresh: {
-            QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous = FULL"));
+            m_db->exec(QStringLiteral("PRAGMA synchronous = FULL"));
             const bool ok = state == State::Fresh ? createSchema(&reason) : load(&reason);
             if (ok) {
                 emit changed();
                 return true;
             }
-            db = QSqlDatabase();
             close();
             tell(tr("Your practice history could not be opened."),
                  tr("\u201c%1\u201d: %2.").arg(file, reason) + QLatin1Char(' ') + notKept);
             return false;
         }
         case State::Locked:
-            db = QSqlDatabase();
             close();
             tell(tr("Your practice history is in use."),
                  //: %1 is the full path of the practice history.
@@ -281,14 +272,12 @@ bool PracticeHistory::start()
                      + notKept);
             return false;
         case State::Newer:
-            db = QSqlDatabase();
             close();
             tell(tr("Your practice history was written by a newer version of Unit Circle."),
                  //: %1 is the full path of the practice history.
                  tr("\u201c%1\u201d is left as it is.").arg(file) + QLatin1Char(' ') + notKept);
             return false;
         case State::Failed:
-            db = QSqlDatabase();
             close();
             tell(tr("Your practice history could not be opened."),
                  tr("\u201c%1\u201d: %2.").arg(file, reason) + QLatin1Char(' ') + notKept);
@@ -298,7 +287,6 @@ bool PracticeHistory::start()
         }
 
         // Damaged: kept aside, whole, under a name that says so, and a new one started.
-        db = QSqlDatabase();
         close();
         if (attempt > 0)
             break;
@@ -341,29 +329,22 @@ bool PracticeHistory::record(const practice::Question &question, const QString &
         m_deferred = false;
         start();
     }
-    if (!m_connection.isEmpty()) {
-        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-        QSqlQuery q(db);
-        kept = db.transaction()
-            && q.prepare(QStringLiteral("INSERT INTO answers (time, kind, function, angle, given, "
-                                        "right) VALUES (?, ?, ?, ?, ?, ?)"));
-        if (kept) {
-            q.addBindValue(attempt.time);
-            q.addBindValue(mastery::kindName(question.kind));
-            q.addBindValue(question.kind == practice::Kind::Place
-                               ? QVariant()
-                               : QVariant(mastery::functionName(question.function)));
-            q.addBindValue(question.degrees);
-            q.addBindValue(given);
-            q.addBindValue(right ? 1 : 0);
-            kept = q.exec() && db.commit();
-        }
+    if (m_db) {
+        kept = m_db->transaction()
+            && m_db->exec(QStringLiteral("INSERT INTO answers (time, kind, function, angle, "
+                                         "given, right) VALUES (?, ?, ?, ?, ?, ?)"),
+                          { attempt.time, mastery::kindName(question.kind),
+                            question.kind == practice::Kind::Place
+                                ? QVariant()
+                                : QVariant(mastery::functionName(question.function)),
+                            question.degrees, given, right ? 1 : 0 })
+            && m_db->commit();
         if (!kept) {
-            const QSqlError error = q.lastError().isValid() ? q.lastError() : db.lastError();
-            db.rollback();
+            const QString reason = m_db->lastError().reason;
+            m_db->rollback();
             tell(tr("Your answer could not be kept."),
                  //: %1 is the full path of the practice history, %2 the reason.
-                 tr("\u201c%1\u201d cannot be written: %2.").arg(native(m_path), reasonOf(error))
+                 tr("\u201c%1\u201d cannot be written: %2.").arg(native(m_path), reason)
                      + QLatin1Char(' ')
                      + tr("Practice goes on, but the answers you give now may not be kept."));
         }
@@ -378,15 +359,14 @@ bool PracticeHistory::reset()
     ensureOpen();
     // A history that could not be opened keeps its answers where they are: forgetting only this
     // run's would tell the user that everything was forgotten.
-    if (m_connection.isEmpty() && !m_deferred && QFileInfo::exists(m_path))
+    if (!m_db && !m_deferred && QFileInfo::exists(m_path))
         return false;
     bool done = true;
-    if (!m_connection.isEmpty()) {
-        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-        QSqlQuery q(db);
-        done = db.transaction() && q.exec(QStringLiteral("DELETE FROM answers")) && db.commit();
+    if (m_db) {
+        done = m_db->transaction() && m_db->exec(QStringLiteral("DELETE FROM answers"))
+            && m_db->commit();
         if (!done) {
-            db.rollback();
+            m_db->rollback();
             return false;
         }
     }

@@ -1,8 +1,9 @@
-// The practice history: every answer given, kept in an SQLite database through Qt SQL, one row
-// and one transaction per answer, and the mastery made from them. A database that cannot be used
-// as it is (locked by another program, written by a newer version, damaged) is never overwritten:
-// practice goes on without recording, and the user is told once. A damaged file is first moved
-// aside under a name that says so, and a new history is started beside it.
+// The practice history: every answer given, kept in an SQLite database (through Qt SQL, in a module
+// loaded when the history is first opened), one row and one transaction per answer, and the mastery
+// made from them. A database that cannot be used as it is (locked by another program, written by a
+// newer version, damaged) is never overwritten: practice goes on without recording, and the user is
+// told once. A damaged file is first moved aside under a name that says so, and a new history is
+// started beside it.
 #pragma once
 
 #include "trig/mastery.h"
@@ -11,6 +12,9 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
+
+class HistoryDatabase;
 
 class PracticeHistory : public QObject
 {
@@ -39,7 +43,7 @@ public:
     bool isRecording() const
     {
         const_cast<PracticeHistory *>(this)->ensureOpen();
-        return m_deferred || !m_connection.isEmpty();
+        return m_deferred || m_db != nullptr;
     }
     QString path() const { return isPending() ? m_pendingPath : m_path; }
     // Where a damaged history was moved aside, if it was.
@@ -89,7 +93,7 @@ private:
 
     QString m_path;
     QString m_pendingPath;
-    QString m_connection;
+    std::unique_ptr<HistoryDatabase> m_db;
     QString m_damagedCopy;
     std::function<qint64()> m_clock;
     mastery::Progress m_progress;

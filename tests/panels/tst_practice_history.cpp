@@ -2,6 +2,9 @@
 // left as it is (or kept aside when damaged), the user told once, and the mastery read back.
 #include "panels/practice_history.h"
 
+#include "panels/history_database.h"
+#include "platform/modules.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -16,6 +19,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -136,16 +140,18 @@ private slots:
         QTest::addColumn<int>("rowsAfter");
         QTest::addColumn<int>("knownAfter");
         const practice::Question q { practice::Kind::Value, Circular::Cosine, 60 };
-        QTest::newRow("an answer")
-            << std::function<void(PracticeHistory &)>(
-                   [q](PracticeHistory &h) { h.record(q, QStringLiteral("1/2"), true); })
-            << 3 << 3;
-        QTest::newRow("what is known") << std::function<void(PracticeHistory &)>(
-            [](PracticeHistory &h) { h.progress(); }) << 2 << 2;
-        QTest::newRow("a reset") << std::function<void(PracticeHistory &)>(
-            [](PracticeHistory &h) { QVERIFY(h.reset()); }) << 0 << 0;
-        QTest::newRow("the end of the start") << std::function<void(PracticeHistory &)>(
-            [](PracticeHistory &h) { h.ensureOpen(); }) << 2 << 2;
+        QTest::newRow("an answer") << std::function<void(PracticeHistory &)>(
+            [q](PracticeHistory &h) { h.record(q, QStringLiteral("1/2"), true); })
+                                   << 3 << 3;
+        QTest::newRow("what is known")
+            << std::function<void(PracticeHistory &)>([](PracticeHistory &h) { h.progress(); }) << 2
+            << 2;
+        QTest::newRow("a reset") << std::function<void(PracticeHistory &)>([](PracticeHistory &h) {
+            QVERIFY(h.reset());
+        }) << 0 << 0;
+        QTest::newRow("the end of the start")
+            << std::function<void(PracticeHistory &)>([](PracticeHistory &h) { h.ensureOpen(); })
+            << 2 << 2;
     }
 
     void aHistoryReadLaterIsReadAtItsFirstUse()
@@ -334,6 +340,46 @@ private slots:
         PracticeHistory again;
         QVERIFY(again.open(path));
         QCOMPARE(again.answerCount(), 2);
+    }
+
+    // The program opens its history through the module it loads, not the code the tests link:
+    // that file, as built, keeps an answer in the file and gives it back, and says why SQLite
+    // refused a statement.
+    void theProgramsModuleKeepsAnAnswer()
+    {
+        const QString name = QStringLiteral("unitcircle-history.so");
+        const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(name);
+        QFile::remove(beside);
+        QVERIFY(
+            QFile::copy(QStringLiteral(UNITCIRCLE_BINARY_DIR "/unitcircle-history.so"), beside));
+        const auto removeAfter = qScopeGuard([&] { QFile::remove(beside); });
+        QString error;
+        using Entry = HistoryDatabase *(*)();
+        const auto entry = reinterpret_cast<Entry>(
+            platform::moduleFunction(name, "unitcircle_history_database", &error));
+        QVERIFY2(entry, qPrintable(error));
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("practice.sqlite"));
+        {
+            std::unique_ptr<HistoryDatabase> db(entry());
+            QVERIFY(db->open(path, 100));
+            QVERIFY(db->exec(QStringLiteral("CREATE TABLE t (a INTEGER, b TEXT)")));
+            QVERIFY(db->transaction());
+            QVERIFY(db->exec(QStringLiteral("INSERT INTO t VALUES (?, ?)"), { 42, QVariant() }));
+            QVERIFY(db->commit());
+            std::vector<QVariantList> rows;
+            QVERIFY(db->exec(QStringLiteral("SELECT a, b FROM t"), {}, &rows));
+            QCOMPARE(rows.size(), size_t(1));
+            QCOMPARE(rows.front().value(0).toInt(), 42);
+            QVERIFY(rows.front().value(1).isNull());
+            QVERIFY(!db->exec(QStringLiteral("SELECT a FROM nowhere")));
+            QCOMPARE(db->lastError().code, 1);
+            QVERIFY2(db->lastError().reason.contains(QStringLiteral("nowhere")),
+                     qPrintable(db->lastError().reason));
+        }
+        const Peek peek(path);
+        QCOMPARE(peek.one(QStringLiteral("SELECT a FROM t")).toInt(), 42);
     }
 
     void theExportCountsTheAnswers()

@@ -8,7 +8,8 @@
 # contrast darkens the figure's ground; and Larger Text twice makes the labels half as tall
 # again, still so after a restart. On a 1024 x 768 screen in full screen and projector mode the
 # controls give their height to the circle. Started and shown with sound off, the program has
-# loaded neither printing's libraries (Qt Print Support, libcups) nor the sound server's client.
+# loaded neither printing's libraries (Qt Print Support, libcups) nor the sound server's client,
+# nor, before any practice, the history's database (Qt SQL).
 # Usage: window_fit.py PROGRAM
 import os
 import re
@@ -313,8 +314,10 @@ def main(program):
             check(lies_on_screen(geometry, frame, width, height),
                   what + ": the whole window, frame included, lies on the screen")
             loaded = sorted(name for name in mapped_libraries(stack.program.pid)
-                            if name.startswith(("libQt6PrintSupport", "libcups", "libpulse")))
-            check(not loaded, what + ": nothing of printing or sound is loaded yet %s" % loaded)
+                            if name.startswith(("libQt6PrintSupport", "libcups", "libpulse",
+                                                "libQt6Sql", "unitcircle-")))
+            check(not loaded, what + ": nothing of printing, sound or the practice history is "
+                  "loaded yet %s" % loaded)
             # Nor an image-format plugin or the SVG engine: the group boxes' frames and the
             # window's icon are PNGs read as such.
             pictures = sorted(name for name in mapped_libraries(stack.program.pid)
