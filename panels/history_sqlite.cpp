@@ -19,11 +19,7 @@ public:
 
     ~SqliteHistoryDatabase() override
     {
-        {
-            QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-            if (db.isValid())
-                db.close();
-        }
+        database().close();
         if (QSqlDatabase::contains(m_connection))
             QSqlDatabase::removeDatabase(m_connection);
     }
@@ -33,17 +29,13 @@ public:
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
         db.setDatabaseName(path);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
-        const bool opened = db.open();
-        if (!opened)
-            keep(db.lastError());
-        return opened;
+        return succeeded(db.open());
     }
 
     bool exec(const QString &statement, const QVariantList &values,
               std::vector<QVariantList> *rows) override
     {
-        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-        QSqlQuery q(db);
+        QSqlQuery q(database());
         q.setForwardOnly(true);
         bool done = values.isEmpty() ? q.exec(statement) : q.prepare(statement);
         if (done && !values.isEmpty()) {
@@ -51,11 +43,7 @@ public:
                 q.addBindValue(value);
             done = q.exec();
         }
-        if (!done) {
-            keep(q.lastError().isValid() ? q.lastError() : db.lastError());
-            return false;
-        }
-        if (rows) {
+        if (done && rows) {
             rows->clear();
             while (q.next()) {
                 QVariantList row;
@@ -64,26 +52,27 @@ public:
                     row.append(q.value(i));
                 rows->push_back(std::move(row));
             }
-            if (q.lastError().isValid()) {
-                keep(q.lastError());
-                return false;
-            }
+            done = !q.lastError().isValid();
         }
-        return true;
+        if (!done)
+            keep(q.lastError().isValid() ? q.lastError() : database().lastError());
+        return done;
     }
 
-    bool transaction() override { return done(QSqlDatabase::database(m_connection, false), 0); }
-    bool commit() override { return done(QSqlDatabase::database(m_connection, false), 1); }
-    void rollback() override { QSqlDatabase::database(m_connection, false).rollback(); }
+    bool transaction() override { return succeeded(database().transaction()); }
+    bool commit() override { return succeeded(database().commit()); }
+    void rollback() override { database().rollback(); }
 
     Error lastError() const override { return m_error; }
 
 private:
-    bool done(QSqlDatabase db, int which)
+    // The connection's handle; an invalid one (whose calls fail) before open().
+    QSqlDatabase database() const { return QSqlDatabase::database(m_connection, false); }
+
+    bool succeeded(bool ok)
     {
-        const bool ok = which == 0 ? db.transaction() : db.commit();
         if (!ok)
-            keep(db.lastError());
+            keep(database().lastError());
         return ok;
     }
 

@@ -199,18 +199,23 @@ void Graphics::drawStyledText(const StyledText &text, Point lowerLeft)
     endText();
 }
 
+QImage *Graphics::rasterImage() const
+{
+    // A widget's painting lands in its window's backing store, the image the engine draws into.
+    QPaintEngine *engine = m_painter.paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster || !engine->paintDevice()
+        || engine->paintDevice()->devType() != QInternal::Image)
+        return nullptr;
+    return static_cast<QImage *>(engine->paintDevice());
+}
+
 std::optional<Graphics::PixelSurface> Graphics::pixelSurface() const
 {
-    QPaintEngine *engine = m_painter.paintEngine();
-    if (!engine || engine->type() != QPaintEngine::Raster || !m_base.isIdentity())
-        return std::nullopt;
-    // A widget's painting lands in its window's backing store: that image decides the format.
-    const QPaintDevice *target = engine->paintDevice();
-    if (!target || target->devType() != QInternal::Image)
+    const QImage *target = rasterImage();
+    if (!target || !m_base.isIdentity())
         return std::nullopt;
     const QPaintDevice *device = m_painter.device();
-    return PixelSurface { static_cast<const QImage *>(target)->format(),
-                          device ? device->devicePixelRatio() : 1.0 };
+    return PixelSurface { target->format(), device ? device->devicePixelRatio() : 1.0 };
 }
 
 void Graphics::copyPixels(const PixelPicture &picture)
@@ -235,13 +240,9 @@ bool Graphics::putPixels(const PixelPicture &picture)
 {
     // Only where the picture's pixels land on whole pixels of a raster image of its format, with
     // nothing but the system's clip (the region being repainted) between.
-    if (!picture.hasRuns() || m_painter.hasClipping() || m_painter.opacity() != 1.0)
+    QImage *target = rasterImage();
+    if (!target || !picture.hasRuns() || m_painter.hasClipping() || m_painter.opacity() != 1.0)
         return false;
-    QPaintEngine *engine = m_painter.paintEngine();
-    if (!engine || engine->type() != QPaintEngine::Raster || !engine->paintDevice()
-        || engine->paintDevice()->devType() != QInternal::Image)
-        return false;
-    auto *target = static_cast<QImage *>(engine->paintDevice());
     const QImage &image = picture.image();
     const QTransform placed = m_painter.deviceTransform();
     if (target->format() != image.format() || placed.type() > QTransform::TxTranslate
@@ -250,7 +251,7 @@ bool Graphics::putPixels(const PixelPicture &picture)
     const int dx = int(placed.dx());
     const int dy = int(placed.dy());
     const QRect area = QRect(dx, dy, image.width(), image.height()) & target->rect();
-    const QRegion system = engine->systemClip();
+    const QRegion system = m_painter.paintEngine()->systemClip();
     const QRegion clip = system.isEmpty() ? QRegion(area) : system & area;
     // The raster engine draws as it is called, into the same pixels: these writes fall in order
     // with the parts drawn before and after.

@@ -91,6 +91,8 @@ private:
     void applyPen();
     void beginText(Point lowerLeft);
     void endText();
+    // The image a raster engine draws into, where the surface is one.
+    QImage *rasterImage() const;
     // copyPixels straight into the surface's pixels, row by row; false where Qt must place them.
     bool putPixels(const PixelPicture &picture);
     // Where a point of the view lands on the painter, before the y flip of texts.

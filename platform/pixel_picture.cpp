@@ -25,31 +25,22 @@ PixelPicture::PixelPicture(const QImage &image, const QColor &background)
     const int width = image.width();
     m_rowStarts.reserve(size_t(image.height()) + 1);
     for (int y = 0; y < image.height(); ++y) {
-        m_rowStarts.push_back(std::uint32_t(m_runs.size()));
+        const size_t rowStart = m_runs.size();
+        m_rowStarts.push_back(std::uint32_t(rowStart));
         const auto *row = reinterpret_cast<const quint32 *>(image.constScanLine(y));
-        int x = 0;
-        while (x < width) {
-            // The next inked pixel, then the end of its run: background no shorter than a fill.
-            while (x < width && row[x] == m_background)
+        for (int x = 0; x < width;) {
+            // A run of ink, joined to the one before across background too short to fill.
+            if (row[x] == m_background) {
                 ++x;
-            if (x == width)
-                break;
-            const int from = x;
-            int to = x;
-            while (x < width) {
-                if (row[x] != m_background) {
-                    to = ++x;
-                    continue;
-                }
-                int blank = x;
-                while (blank < width && row[blank] == m_background && blank - x < shortestFill)
-                    ++blank;
-                if (blank == width || blank - x >= shortestFill)
-                    break;
-                x = blank;
+                continue;
             }
-            m_runs.push_back(Run { std::uint32_t(from), std::uint32_t(to) });
-            x = to;
+            const int from = x;
+            while (x < width && row[x] != m_background)
+                ++x;
+            if (m_runs.size() > rowStart && from - int(m_runs.back().to) < shortestFill)
+                m_runs.back().to = std::uint32_t(x);
+            else
+                m_runs.push_back(Run { std::uint32_t(from), std::uint32_t(x) });
         }
     }
     m_rowStarts.push_back(std::uint32_t(m_runs.size()));
