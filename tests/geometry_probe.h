@@ -106,26 +106,10 @@ private:
     int m_primitives = 0;
 };
 
-class GeometryProbe : public QPaintDevice
+class GeometryProbe : public ScreenDevice<GeometryProbeEngine>
 {
 public:
-    GeometryProbe(int width, int height)
-        : m_width(width)
-        , m_height(height)
-    { }
-
-    QPaintEngine *paintEngine() const override { return &m_engine; }
-    QString firstFault() const { return m_engine.firstFault(); }
-    int primitives() const { return m_engine.primitives(); }
-
-protected:
-    int metric(PaintDeviceMetric metric) const override
-    {
-        return screenMetric(metric, m_width, m_height, devicePixelRatioFScale());
-    }
-
-private:
-    int m_width;
-    int m_height;
-    mutable GeometryProbeEngine m_engine;
+    using ScreenDevice::ScreenDevice;
+    QString firstFault() const { return engine.firstFault(); }
+    int primitives() const { return engine.primitives(); }
 };

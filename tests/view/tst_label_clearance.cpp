@@ -142,26 +142,7 @@ private:
     int m_order = 0;
 };
 
-class Recorder : public QPaintDevice
-{
-public:
-    Recorder(int width, int height)
-        : m_width(width)
-        , m_height(height)
-    { }
-    QPaintEngine *paintEngine() const override { return &engine; }
-    mutable RecordingEngine engine;
-
-protected:
-    int metric(PaintDeviceMetric metric) const override
-    {
-        return screenMetric(metric, m_width, m_height, devicePixelRatioFScale());
-    }
-
-private:
-    int m_width;
-    int m_height;
-};
+using Recorder = ScreenDevice<RecordingEngine>;
 
 // Whether a stroke comes within its half width of a box: its segments walked in half pixels.
 bool touches(const Stroke &stroke, const QRectF &box)
