@@ -30,11 +30,9 @@ echo "== drawing, process and drag ($(nproc) cores, load $(cut -d' ' -f1-3 /proc
 echo
 echo "== start-up to the first completed paint"
 # The bare window opens at the size the program's window opens at on a first start, which the
-# program keeps in its preferences as it quits.
-"$bench/bench_startup_unitcircle" >/dev/null 2>&1
-size=$(sed -n 's/^prefs_windowGeometry="\{0,1\}[0-9-]*,[0-9-]*,\([0-9]*\),\([0-9]*\)"\{0,1\}$/\1 \2/p' \
-  "$config/unitcircle/unitcircle.conf")
-[ -n "$size" ] || { echo "the program kept no window size" >&2; exit 1; }
+# program's run prints.
+size=$("$bench/bench_startup_unitcircle" 2>/dev/null | tail -n 1)
+[[ $size =~ ^[0-9]+\ [0-9]+$ ]] || { echo "the program told no window size" >&2; exit 1; }
 echo "window size: ${size/ / x }"
 bare="$bench/bench_startup_bare $size"
 hyperfine -N --warmup 3 --runs 30 --export-markdown "$config/startup.md" \
