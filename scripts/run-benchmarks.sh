@@ -4,15 +4,17 @@
 #      and a press-drag-release through Qt events with its repaints;
 #   2. start-up to the first completed paint of the program's figure (the program's own main:
 #      translations, accessibility, restored choices and window placement), beside a bare
-#      QMainWindow with one plain widget at the size of the program's window, timed with
-#      hyperfine, with the ratio of their medians; and the peak memory (maximum resident set) of
-#      each from GNU time, the median of five runs.
+#      QMainWindow with one plain widget at the size of the program's window, and beside the same
+#      window with the least text the program shows (a label, an angle in the figure's font),
+#      timed with hyperfine, with the ratios of their medians to the bare window's; and the peak
+#      memory (maximum resident set) of the program and the bare window from GNU time, the median
+#      of five runs.
 # Usage: scripts/run-benchmarks.sh BUILD_DIR
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 bench=$build/bench
-for exe in bench_figure bench_startup_unitcircle bench_startup_bare; do
+for exe in bench_figure bench_startup_unitcircle bench_startup_bare bench_startup_text; do
   [ -x "$bench/$exe" ] || { echo "missing $bench/$exe (is libbenchmark-dev installed?)" >&2; exit 1; }
 done
 
@@ -38,13 +40,16 @@ bare="$bench/bench_startup_bare $size"
 hyperfine -N --warmup 3 --runs 30 --export-markdown "$config/startup.md" \
   --export-json "$config/startup.json" \
   -n "unitcircle window" "$bench/bench_startup_unitcircle" \
-  -n "bare QMainWindow" "$bare"
+  -n "bare QMainWindow" "$bare" \
+  -n "bare window with text" "$bench/bench_startup_text $size"
 cat "$config/startup.md"
 python3 - "$config/startup.json" <<'EOF'
 import json, sys
 results = {r["command"]: r for r in json.load(open(sys.argv[1]))["results"]}
 app, bare = results["unitcircle window"]["median"], results["bare QMainWindow"]["median"]
+text = results["bare window with text"]["median"]
 print(f"median: {app * 1000:.1f} ms vs {bare * 1000:.1f} ms, ratio: {app / bare:.3f}")
+print(f"the bare window with text: {text * 1000:.1f} ms, ratio: {text / bare:.3f}")
 EOF
 
 peak() {
