@@ -8,7 +8,8 @@
 #      window with the least text the program shows (a label, an angle in the figure's font),
 #      timed with hyperfine, with the ratios of their medians to the bare window's; and the peak
 #      memory (maximum resident set) of the program and the bare window from GNU time, the median
-#      of five runs.
+#      of five runs;
+#   3. the same start-up on the window system a user meets: the xcb platform on Xvfb with Openbox.
 # Usage: scripts/run-benchmarks.sh BUILD_DIR
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -66,3 +67,7 @@ bare=$(peak $bare)
 echo "unitcircle window: ${app} KiB"
 echo "bare QMainWindow:  ${bare} KiB"
 awk -v a="$app" -v b="$bare" 'BEGIN { printf "ratio: %.3f\n", a / b }'
+
+echo
+echo "== start-up to the first completed paint on an X server with a window manager (xcb)"
+python3 bench/startup_desktop.py "$bench"
