@@ -214,8 +214,8 @@ std::optional<Graphics::PixelSurface> Graphics::pixelSurface() const
     const QImage *target = rasterImage();
     if (!target || !m_base.isIdentity())
         return std::nullopt;
-    const QPaintDevice *device = m_painter.device();
-    return PixelSurface { target->format(), device ? device->devicePixelRatio() : 1.0 };
+    // The image's own ratio: a widget rendered into another device reports its own.
+    return PixelSurface { target->format(), target->devicePixelRatio() };
 }
 
 void Graphics::copyPixels(const PixelPicture &picture)

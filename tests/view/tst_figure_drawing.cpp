@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -95,6 +96,8 @@ private slots:
     void windowPassMatchesWholePass();
     void stillPartsLandWhereTheViewIs_data();
     void stillPartsLandWhereTheViewIs();
+    void focusRingIsABandInsideTheEdge_data();
+    void focusRingIsABandInsideTheEdge();
     void printPassOnImage();
     void printPassOnPdf();
     void practiceMarks_data();
@@ -586,6 +589,61 @@ void TestFigureDrawing::stillPartsLandWhereTheViewIs()
                 ? whole.image.pixel(x + shift.x(), y + shift.y())
                 : untouched.rgba();
             wrong += int(window.pixel(x, y) != expected);
+        }
+    QCOMPARE(wrong, 0);
+}
+
+// The focus ring: two pixels wide, from two to four pixels inside the view's edge, at every scale;
+// nothing beside it changes, away from the ring round the point.
+void TestFigureDrawing::focusRingIsABandInsideTheEdge_data()
+{
+    QTest::addColumn<qreal>("dpr");
+    QTest::newRow("one pixel a point") << qreal(1);
+    QTest::newRow("one and a half") << qreal(1.5);
+    QTest::newRow("two") << qreal(2);
+}
+
+void TestFigureDrawing::focusRingIsABandInsideTheEdge()
+{
+    QFETCH(qreal, dpr);
+
+    OrbelView view;
+    view.resize(300, 240);
+    view.setTheta(piF / 2.0f);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    const auto rendered = [&view, dpr] {
+        QImage image(QSize(qRound(300 * dpr), qRound(240 * dpr)),
+                     QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(dpr);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        view.render(&painter);
+        return image;
+    };
+    view.clearFocus();
+    const QImage plain = rendered();
+    view.setFocus();
+    QVERIFY(view.hasFocus());
+    const QImage focused = rendered();
+
+    const QRgb ring = focused.pixel(focused.width() / 2, qRound(3 * dpr));
+    QVERIFY(ring != plain.pixel(plain.width() / 2, qRound(3 * dpr)));
+    // Device pixels: the band from 2 to 4 points inside the edge.
+    const int from = qRound(2 * dpr);
+    const int to = qRound(4 * dpr);
+    // The point, at the top of the circle, has a ring of its own.
+    const QRect pointRing(focused.width() / 2 - qRound(30 * dpr), 0, qRound(60 * dpr),
+                          focused.height() / 2);
+    int wrong = 0;
+    for (int y = 0; y < focused.height(); ++y)
+        for (int x = 0; x < focused.width(); ++x) {
+            const int inside = std::min({ x, y, focused.width() - 1 - x, focused.height() - 1 - y });
+            const bool band = inside >= from && inside < to;
+            if (band)
+                wrong += int(focused.pixel(x, y) != ring);
+            else if (!pointRing.contains(x, y))
+                wrong += int(focused.pixel(x, y) != plain.pixel(x, y));
         }
     QCOMPARE(wrong, 0);
 }
