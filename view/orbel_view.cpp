@@ -244,7 +244,7 @@ void OrbelView::paintEvent(QPaintEvent *)
         painter.resetTransform();
         const QColor ring = focusColour(palette().color(QPalette::Highlight), ink(figure::white()));
         painter.setRenderHint(QPainter::Antialiasing, false);
-        // Two pixels wide, its middle three pixels inside the edge. Drawn as four fills, which
+        // Two pixels wide, from two to four pixels inside the edge. Drawn as four fills, which
         // cover the same pixels at every scale: a pen that wide goes through Qt's path stroker,
         // a tenth of the cost of each pass while the point is dragged.
         const QRectF outer = QRectF(rect()).adjusted(2.0, 2.0, -2.0, -2.0);

@@ -159,12 +159,12 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    // Everything the still parts' pixels depend on: the picture of them is drawn again when any of
-    // it changes. An option that changes how the background, frame, axes, circle, reference
-    // points or their labels look must be added here (and to operator==), or the window would go
-    // on showing the picture of the old look; a change that no field can tell (a new palette
-    // read from outside) calls stillLayerChanged() instead.
-    // What the still parts and their labels depend on, beside the pixels they are drawn into.
+    // What the still parts and their labels depend on, beside the pixels they are drawn into: their
+    // picture is drawn and their labels measured again when any of it changes. An option that
+    // changes how the background, frame, axes, circle, reference points or their labels look must
+    // be added here (to operator== and stillPartsKey()), or the window would go on showing the
+    // picture of the old look; a change that no field can tell (a new palette read from outside)
+    // calls stillLayerChanged() instead.
     struct StillPartsKey
     {
         Size frameSize;

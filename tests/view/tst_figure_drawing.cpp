@@ -545,8 +545,8 @@ void TestFigureDrawing::windowPassMatchesWholePass()
 }
 
 // The picture of the still parts goes straight into the window's pixels: it must land where the
-// view lies in its window and only in the region being repainted (rendered
-// here with that region's corner at the offset).
+// view lies in its window and only in the region being repainted (rendered here with that
+// region's corner at the offset).
 void TestFigureDrawing::stillPartsLandWhereTheViewIs_data()
 {
     QTest::addColumn<QPoint>("offset");
